@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures and builds into a build folder: scripts/build.sh [BUILD_DIR] [cmake options...]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-"$root/build"}
+shift || true
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
