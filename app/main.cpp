@@ -1,11 +1,9 @@
+#include "app/Form1.h"
 #include "toolkit/Application.h"
-#include "toolkit/Form.h"
 
 int main(int argc, char** argv) {
     norvalt::TApplication app(argc, argv);
-    norvalt::TForm form;
-    form.SetCaption("Norvalt");
-    form.SetClientSize(1525, 730);
+    norvalt::TForm1 form;
     form.Show();
     return app.Run();
 }

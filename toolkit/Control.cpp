@@ -1,5 +1,6 @@
 #include "toolkit/Control.h"
 
+#include <QApplication>
 #include <QWidget>
 #include <algorithm>
 
@@ -184,7 +185,10 @@ void TWinControl::Realign() {
 }
 
 void TWinControl::SelectNext(TControl* from) {
-    QWidget* start = from ? from->Widget() : Widget();
+    QWidget* start = from ? from->Widget() : QApplication::focusWidget();
+    if (!start) {
+        start = Widget();
+    }
     for (QWidget* w = start->nextInFocusChain(); w && w != start; w = w->nextInFocusChain()) {
         if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(w->window()) &&
             w->window() == start->window() && !w->focusProxy()) {

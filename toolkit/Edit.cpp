@@ -12,7 +12,7 @@ namespace norvalt {
 // Refuses an edit whose result CP950 cannot hold or that passes the byte limit.
 class TEdit::Limit : public QValidator {
 public:
-    explicit Limit(TEdit* owner) : owner_(owner) {}
+    Limit(TEdit* owner, QObject* parent) : QValidator(parent), owner_(owner) {}
     State validate(QString& input, int&) const override {
         const auto bytes = FromQString(input);
         if (!bytes || (owner_->maxLength_ > 0 && static_cast<int>(bytes->size()) > owner_->maxLength_)) {
@@ -62,7 +62,7 @@ private:
 
 TEdit::TEdit(TWinControl* parent) : TControl(parent, new Line(this)) {
     auto* line = static_cast<QLineEdit*>(Widget());
-    line->setValidator(new Limit(this));
+    line->setValidator(new Limit(this, line));
     QObject::connect(line, &QLineEdit::textEdited, [this] { programTextShown_ = false; });
     QObject::connect(line, &QLineEdit::textChanged, [this] {
         if (OnChange) {

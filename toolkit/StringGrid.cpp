@@ -191,6 +191,9 @@ void TStringGrid::SetRowCount(int count) {
 
 void TStringGrid::SetFixedCols(int count) {
     fixedCols_ = std::clamp(count, 0, std::max(ColCount() - 1, 0));
+    leftCol_ = fixedCols_;
+    col_ = fixedCols_;
+    UpdateSelectionAfterMove(true);
     ClampCurrent();
     UpdateScrollBars();
     Invalidate();
@@ -198,6 +201,9 @@ void TStringGrid::SetFixedCols(int count) {
 
 void TStringGrid::SetFixedRows(int count) {
     fixedRows_ = std::clamp(count, 0, std::max(RowCount() - 1, 0));
+    topRow_ = fixedRows_;
+    row_ = fixedRows_;
+    UpdateSelectionAfterMove(true);
     ClampCurrent();
     UpdateScrollBars();
     Invalidate();
@@ -891,7 +897,7 @@ void TStringGrid::PaintTo(QPainter& painter, const TRect& clip) {
                 if (selection_.Contains(c.index, r.index)) {
                     state |= gdSelected;
                 }
-                if (c.index == col_ && r.index == row_ && hasFocus) {
+                if (c.index == col_ && r.index == row_) {
                     state |= gdFocused;
                 }
             }
@@ -900,7 +906,7 @@ void TStringGrid::PaintTo(QPainter& painter, const TRect& clip) {
                 DefaultDrawCell(c.index, r.index, rect, state);
             }
             DrawCell(c.index, r.index, rect, state);
-            if (DefaultDrawing && (state & gdFocused) && !(options_ & goRowSelect) && !EditorVisible()) {
+            if (DefaultDrawing && hasFocus && (state & gdFocused) && !(options_ & goRowSelect) && !EditorVisible()) {
                 canvas.DrawFocusRect(rect);
             }
             // Grid lines on the right and bottom of the cell.
@@ -1013,7 +1019,7 @@ void TStringGrid::PlaceEditor() {
 
 class TInplaceEdit::Limit : public QValidator {
 public:
-    explicit Limit(TInplaceEdit* owner) : owner_(owner) {}
+    Limit(TInplaceEdit* owner, QObject* parent) : QValidator(parent), owner_(owner) {}
     State validate(QString& input, int&) const override {
         const auto bytes = FromQString(input);
         if (!bytes || (owner_->maxLength_ > 0 && static_cast<int>(bytes->size()) > owner_->maxLength_)) {
@@ -1031,7 +1037,7 @@ class TInplaceEdit::Line : public QLineEdit {
 public:
     Line(TInplaceEdit* owner, QWidget* parent) : QLineEdit(parent), owner_(owner) {
         setFrame(false);
-        setValidator(new Limit(owner));
+        setValidator(new Limit(owner, this));
         hide();
     }
 

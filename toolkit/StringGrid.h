@@ -158,7 +158,7 @@ public:
 protected:
     virtual void DrawCell(int col, int row, const TRect& rect, TGridDrawState state);
     // Fills the cell and writes its text: the drawing DefaultDrawing stands for.
-    void DefaultDrawCell(int col, int row, const TRect& rect, TGridDrawState state);
+    virtual void DefaultDrawCell(int col, int row, const TRect& rect, TGridDrawState state);
     virtual bool SelectCell(int col, int row);
     virtual void DblClick();
     virtual void RowMoved(int from, int to);

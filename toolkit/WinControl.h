@@ -16,8 +16,9 @@ public:
 
     const std::vector<TControl*>& Controls() const { return children_; }
 
-    // Moves the focus to the control after `from` in the window's tab order
-    // (the order the controls were created in); wraps around.
+    // Moves the focus to the control after `from` (the focused control when
+    // nullptr) in the window's tab order, the order the controls were created
+    // in; wraps around.
     void SelectNext(TControl* from);
 
     void Realign();

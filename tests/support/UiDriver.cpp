@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
+#include <cstdlib>
 
 #include "toolkit/Application.h"
 
@@ -70,6 +71,28 @@ void ShowActive(TControl& form) {
     QApplication::setActiveWindow(w);
     w->activateWindow();
     (void)QTest::qWaitForWindowActive(w);
+}
+
+TRect InkBounds(const QImage& image, const TRect& rect, TColor background) {
+    TRect ink{rect.Right, rect.Bottom, rect.Left, rect.Top};
+    bool any = false;
+    for (int y = rect.Top; y < rect.Bottom; ++y) {
+        for (int x = rect.Left; x < rect.Right; ++x) {
+            const TColor c = PixelColor(image, x, y);
+            auto channel = [](TColor v, int shift) { return static_cast<int>((v >> shift) & 0xFF); };
+            const int diff = std::abs(channel(c, 0) - channel(background, 0)) +
+                             std::abs(channel(c, 8) - channel(background, 8)) +
+                             std::abs(channel(c, 16) - channel(background, 16));
+            if (diff > 96) {
+                any = true;
+                ink.Left = std::min(ink.Left, x);
+                ink.Top = std::min(ink.Top, y);
+                ink.Right = std::max(ink.Right, x + 1);
+                ink.Bottom = std::max(ink.Bottom, y + 1);
+            }
+        }
+    }
+    return any ? ink : TRect{};
 }
 
 void Settle() { Application().ProcessMessages(); }

@@ -27,6 +27,9 @@ TColor PixelColor(const QImage& image, int x, int y);
 QWidget* InputWidget(TControl& control);
 // Shows a form and makes it the active window, so that focus works.
 void ShowActive(TControl& form);
+// The bounding box of the pixels inside rect that differ from the colour at
+// the rectangle's centre line edge (its background); empty when none.
+TRect InkBounds(const QImage& image, const TRect& rect, TColor background);
 // Runs pending events and posted calls.
 void Settle();
 

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/PageFrame.h"
+#include "grid/RoseColoredGrid.h"
+#include "toolkit/Form.h"
+#include "toolkit/Label.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/RadioButton.h"
+#include "toolkit/Splitter.h"
+
+namespace norvalt {
+
+class TCanvas;
+
+// The state of the Tran11 panel.
+enum class TTran11Mode { Idle, Adding, Changing };
+
+// The main window: the tab control with one page per record type, the
+// splitter, and the record grid. Controls and handlers bear the names of the
+// window definition.
+class TForm1 : public TForm {
+public:
+    TForm1();
+    ~TForm1() override;
+
+    // ---- controls ----
+    TPageControl PageControl1;
+    TTabSheet TabSheetTran01;
+    TTabSheet TabSheetTran0606e;
+    TTabSheet TabSheetTran11;
+    TPageFrame Page01;
+    TPageFrame Page06;
+    TPageFrame Page11;
+    TLabel Tran01Title;
+    TRadioButton RadioButton3;
+    TRadioButton RadioButton4;
+    TLabel Tran11Title;
+    TSplitter Splitter1;
+    TRoseColoredGrid DataGrid;
+
+    TButton& LoadBtn_Tran01 = Page01.LoadButton;
+    TButton& SaveBtn_Tran01 = Page01.SaveButton;
+    TButton& LoadBtn_Tran06 = Page06.LoadButton;
+    TButton& SaveBtn_Tran06 = Page06.SaveButton;
+    TButton& btOpenT11 = Page11.LoadButton;
+    TButton& btSaveT11 = Page11.SaveButton;
+
+    // ---- state ----
+    int FEditRow = 1;
+    int FSelectedRow = 0;
+    int FPrevPageIndex = 0;
+    TTran11Mode FTran11Mode = TTran11Mode::Idle;
+
+    // ---- operations other parts use ----
+    void PageControl1Change();
+    void ClearGrid();
+    void ClearFirstRow();
+    // Whether row 1, column 0, without blanks and control characters at its
+    // ends, holds text.
+    bool GridHoldsRecords() const;
+    // Applies a page's headings and widths, two rows with a blank in every
+    // cell of row 1, and rows 28 pixels high.
+    void ApplyColumnSet(int pageIndex);
+
+    // ---- event handlers ----
+    void FormCreate();
+    void FormClose();
+    void PageControl1DrawTab(TPageControl& control, int tabIndex, const TRect& rect, bool active, TCanvas& canvas);
+    void DataGridDblClick();
+    void DataGridDrawCell(int col, int row, const TRect& rect, TGridDrawState state);
+    void DataGridSelectCell(int col, int row, bool& canSelect);
+    void edtAccountKeyDown(TControl& sender, int& key, TShiftState shift);
+    void Panel3Click() {}
+    void LoadBtn_Tran01Click();
+    void LoadBtn_Tran06Click();
+    void btOpenT11Click();
+    void SaveBtn_Tran01Click();
+    void SaveBtn_Tran06Click();
+    void btSaveT11Click();
+
+    static constexpr int kRowHeight = 28;
+
+private:
+    void SetUpGrid();
+    void SetUpPages();
+};
+
+} // namespace norvalt
