@@ -1,6 +1,11 @@
 #include "app/Form1.h"
 
 #include "app/ColumnSets.h"
+#include "app/FileMessages.h"
+#include "media/MediaFile.h"
+#include "media/Messages.h"
+#include "media/RecordLoader.h"
+#include "media/Tran01Layout.h"
 #include "text/Literal.h"
 #include "text/Strings.h"
 #include "toolkit/Application.h"
@@ -227,11 +232,148 @@ void TForm1::edtAccountKeyDown(TControl&, int& key, TShiftState) {
     }
 }
 
-void TForm1::LoadBtn_Tran01Click() {}
-void TForm1::LoadBtn_Tran06Click() {}
-void TForm1::btOpenT11Click() {}
-void TForm1::SaveBtn_Tran01Click() {}
+// ---- import -------------------------------------------------------------------
+
+void TForm1::LoadBtn_Tran01Click() { ImportFrame(0); }
+void TForm1::LoadBtn_Tran06Click() { ImportFrame(1); }
+void TForm1::btOpenT11Click() { ImportFrame(2); }
+
+void TForm1::ImportFrame(int buttonPage) {
+    IDialogs& dialogs = Application().Dialogs();
+    if (GridHoldsRecords()) {
+        if (dialogs.MessageBox(u8"畫面中仍有資料，請問是否要匯入檔案?(匯入後會清空資料)"_b5, u8"提示"_b5,
+                               TMsgButtons::OkCancel) != mrOk) {
+            return;
+        }
+        ClearGrid();
+    }
+    const auto file = dialogs.OpenFile();
+    if (!file) {
+        return;
+    }
+    openedFile_ = *file;
+    DataGrid.SetRowCount(2);
+    ClearFirstRow();
+    const auto type = RecordTypeFromFileName(*file);
+    if (!type) {
+        dialogs.ShowMessage(buttonPage == 1
+                                ? u8"載入資料檔名有誤！請確認是否為Tran01/Tran06/Tran06e/Tran11\r\n"_b5
+                                : u8"載入資料檔明有誤！請確認是否為Tran01/Tran06/Tran06e/Tran11\r\n"_b5);
+        return;
+    }
+    if (PageOf(*type) != buttonPage) {
+        PageControl1.SetActivePageIndex(PageOf(*type));
+        PageControl1Change();
+    }
+    LoadRecordFile(*type, 1);
+}
+
+void TForm1::LoadTran01File(int firstRow) { LoadRecordFile(TRecordType::Tran01, firstRow); }
+
+// Writes the loop's records into the grid and shows its messages: one box per
+// line of the wrong length until the user stops them, then a count at the end.
+class TForm1::GridSink final : public TRecordSink {
+public:
+    GridSink(TForm1& form, int firstRow) : form_(form), next_(firstRow) {}
+
+    void WrongLength(std::size_t, std::string_view line) override {
+        if (!stopped_) {
+            stopped_ = Application().Dialogs().ShowMessageOfferingStop(
+                messages::WrongLineLength() + std::string(line), u8"不再顯示本次匯入的這類訊息"_b5);
+        }
+    }
+    void Refused(std::size_t, const std::string& message) override { Application().Dialogs().ShowMessage(message); }
+    void Record(std::size_t, std::span<const std::string> cells) override { form_.WriteRecordRow(next_++, cells); }
+    bool Stopped() const { return stopped_; }
+
+private:
+    TForm1& form_;
+    int next_;
+    bool stopped_ = false;
+};
+
+void TForm1::WriteRecordRow(int row, std::span<const std::string> cells) {
+    if (row >= DataGrid.RowCount()) {
+        // Grow in steps, so that a large file does not resize the grid per line.
+        DataGrid.SetRowCount(std::max(row + 1, DataGrid.RowCount() * 2));
+    }
+    std::string_view views[32];
+    const std::size_t n = std::min(cells.size(), std::size(views));
+    for (std::size_t i = 0; i < n; ++i) {
+        views[i] = cells[i];
+    }
+    DataGrid.SetRowCells(row, std::span<const std::string_view>(views, n));
+}
+
+void TForm1::LoadRecordFile(TRecordType type, int firstRow) {
+    IDialogs& dialogs = Application().Dialogs();
+    if (!HasLayout(type)) {
+        return;
+    }
+    const TReadResult file = ReadWholeFile(openedFile_);
+    if (file.failure) {
+        dialogs.ShowError(ReadFailureText(openedFile_, *file.failure));
+        return;
+    }
+    GridSink sink(*this, firstRow);
+    const TLoadSummary summary = LoadRecords(type, file.bytes, sink);
+    // The records taken stay visible, with one empty row after them, also when
+    // a line ended the import with a conversion error.
+    DataGrid.SetRowCount(summary.taken > 0 ? static_cast<int>(summary.taken) + firstRow + 1 : 2);
+    if (summary.failure) {
+        dialogs.ShowError(summary.failure->message + "\r\n" + u8"匯入停在檔案第 "_b5 +
+                          std::to_string(summary.failure->lineNumber) + u8" 行；之前的 "_b5 +
+                          std::to_string(summary.taken) + u8" 筆資料已載入。"_b5);
+    }
+    if (sink.Stopped()) {
+        dialogs.ShowMessage(u8"本次匯入共略過 "_b5 + std::to_string(summary.skipped) + u8" 行長度不符的資料。"_b5);
+    }
+}
+
+bool TForm1::ParseTran01Line(std::string_view line, int row) {
+    TTran01Cells cells;
+    if (!ParseTran01(line, cells)) {
+        Application().Dialogs().ShowMessage(messages::RateFormat());
+        return false;
+    }
+    WriteRecordRow(row, cells);
+    return true;
+}
+
+// ---- export -------------------------------------------------------------------
+
+std::string TForm1::FormatTran01Line(int row) {
+    std::string_view cells[kTran01Columns];
+    for (std::size_t c = 0; c < kTran01Columns; ++c) {
+        cells[c] = DataGrid.CellView(static_cast<int>(c), row);
+    }
+    return FormatTran01(cells);
+}
+
+void TForm1::SaveBtn_Tran01Click() { ExportFrame(TRecordType::Tran01); }
 void TForm1::SaveBtn_Tran06Click() {}
 void TForm1::btSaveT11Click() {}
+
+void TForm1::ExportFrame(TRecordType type) {
+    // The lines first: a cell that is not a number ends the export here, before
+    // any dialog and with no file written.
+    std::vector<std::string> lines;
+    for (int row = 1; row < DataGrid.RowCount(); ++row) {
+        if (DataGrid.CellView(2, row).empty()) {
+            break;
+        }
+        lines.push_back(type == TRecordType::Tran01 ? FormatTran01Line(row) : std::string());
+    }
+    std::error_code ec;
+    const std::filesystem::path folder =
+        std::filesystem::is_directory(kUploadFolder, ec) ? std::filesystem::path(kUploadFolder) : std::filesystem::path();
+    const auto path = Application().Dialogs().SaveFile(folder, FileNameOf(type));
+    if (!path) {
+        return;
+    }
+    if (const auto failure = WriteLinesAtomically(*path, lines)) {
+        Application().Dialogs().ShowError(WriteFailureText(*path, *failure));
+    }
+}
 
 } // namespace norvalt

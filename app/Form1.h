@@ -1,6 +1,10 @@
 #pragma once
 
+#include <filesystem>
+#include <string_view>
+
 #include "app/PageFrame.h"
+#include "media/RecordType.h"
 #include "grid/RoseColoredGrid.h"
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"
@@ -78,11 +82,27 @@ public:
     void SaveBtn_Tran06Click();
     void btSaveT11Click();
 
+    // ---- import and export ----
+    // The record type's loops, reading the file chosen in the open dialog;
+    // they start at firstRow (always 1).
+    void LoadTran01File(int firstRow);
+    bool ParseTran01Line(std::string_view line, int row);
+    std::string FormatTran01Line(int row);
+
     static constexpr int kRowHeight = 28;
+    // The folder the save dialog starts in, where it exists.
+    static constexpr const char* kUploadFolder = "C:\\OTC\\BOND\\UPLOAD";
 
 private:
+    class GridSink;
+    void ImportFrame(int buttonPage);
+    void LoadRecordFile(TRecordType type, int firstRow);
+    void ExportFrame(TRecordType type);
+    // Writes a record's cells into a grid row, growing the grid when needed.
+    void WriteRecordRow(int row, std::span<const std::string> cells);
     void SetUpGrid();
     void SetUpPages();
+    std::filesystem::path openedFile_;
 };
 
 } // namespace norvalt

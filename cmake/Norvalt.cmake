@@ -34,9 +34,10 @@ function(norvalt_test name)
     target_link_libraries(test_${name} PRIVATE GTest::gtest_main)
   endif()
   target_include_directories(test_${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_compile_definitions(test_${name} PRIVATE NORVALT_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   norvalt_target_options(test_${name})
   add_test(NAME ${name} COMMAND test_${name})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;NORVALT_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     TIMEOUT 600)
 endfunction()

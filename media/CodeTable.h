@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace norvalt {
+
+// A coded one-character field: reading compares the code exactly, writing
+// compares the cell's whole text exactly; each direction has its default.
+class TCodeTable {
+public:
+    TCodeTable(std::vector<std::pair<char, std::string>> entries, std::string readDefault, char writeDefault);
+
+    const std::string& Read(char code) const;
+    char Write(std::string_view label) const;
+    // The labels in table order.
+    std::vector<std::string> Labels() const;
+
+private:
+    std::vector<std::pair<char, std::string>> entries_;
+    std::string readDefault_;
+    char writeDefault_;
+};
+
+// The coded-value tables of the Tran01 layout (A to E are shared by Tran06).
+const TCodeTable& BusinessTable();     // A, 業務別
+const TCodeTable& SideTable();         // B, 買賣別
+const TCodeTable& DealTypeTable();     // C, 成交類別
+const TCodeTable& TermTable();         // D, 約定天數
+const TCodeTable& CounterpartyTable(); // E, 交易對象
+const TCodeTable& SettlementTable();   // F, 交割期限
+
+} // namespace norvalt

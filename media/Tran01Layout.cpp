@@ -1,0 +1,80 @@
+#include "media/Tran01Layout.h"
+
+#include "media/CodeTable.h"
+#include "media/FillOps.h"
+#include "text/Strings.h"
+
+namespace norvalt {
+
+namespace {
+
+// Zero-based start and width of a field.
+std::string_view Field(std::string_view line, std::size_t start1, std::size_t width) {
+    return line.substr(start1 - 1, width);
+}
+
+} // namespace
+
+bool ParseTran01(std::string_view line, TTran01Cells& cells) {
+    // The rates first: a rate out of range refuses the line before any cell.
+    const std::string high = DecimalRead(Field(line, 39, 7), 4);
+    if (!RateInRange(high)) {
+        return false;
+    }
+    const std::string low = DecimalRead(Field(line, 46, 7), 4);
+    if (!RateInRange(low)) {
+        return false;
+    }
+    const std::string average = DecimalRead(Field(line, 53, 7), 4);
+    if (!RateInRange(average)) {
+        return false;
+    }
+    cells[0] = std::string(Trim(Field(line, 1, 4)));
+    cells[1] = std::string(Trim(Field(line, 5, 7)));
+    cells[2] = std::string(Field(line, 13, 5)); // position 12 is a fill character
+    cells[3] = BusinessTable().Read(line[17]);
+    cells[4] = std::string(Field(line, 19, 10));
+    cells[5] = SideTable().Read(line[28]);
+    cells[6] = DealTypeTable().Read(line[29]);
+    cells[7] = std::string(Field(line, 31, 7));
+    cells[8] = TermTable().Read(line[37]);
+    cells[9] = high;
+    cells[10] = low;
+    cells[11] = average;
+    cells[12] = DecimalRead(Field(line, 60, 14), 2);
+    cells[13] = DecimalRead(Field(line, 74, 14), 2);
+    cells[14] = DecimalRead(Field(line, 88, 6), 0);
+    cells[15] = CounterpartyTable().Read(line[93]);
+    cells[16] = SettlementTable().Read(line[94]);
+    cells[17] = DecimalRead(Field(line, 96, 13), 0);
+    cells[18] = DecimalRead(Field(line, 109, 13), 0);
+    return true;
+}
+
+std::string FormatTran01(std::span<const std::string_view> cells) {
+    auto cell = [&](std::size_t i) { return i < cells.size() ? cells[i] : std::string_view(); };
+    std::string line;
+    line.reserve(kTran01LineLength);
+    line += RightAlignFill(cell(0), 4, ' ');
+    line += RightAlignFill(cell(1), 7, '0');
+    line += RightAlignFill(cell(2), 6, '0');
+    line += BusinessTable().Write(cell(3));
+    line += LeftAlignFill(cell(4), 10, ' ');
+    line += SideTable().Write(cell(5));
+    line += DealTypeTable().Write(cell(6));
+    line += LeftAlignFill(cell(7), 7, ' ');
+    line += TermTable().Write(cell(8));
+    line += DecimalWrite(cell(9), 4, 7);
+    line += DecimalWrite(cell(10), 4, 7);
+    line += DecimalWrite(cell(11), 4, 7);
+    line += DecimalWrite(cell(12), 2, 14);
+    line += DecimalWrite(cell(13), 2, 14);
+    line += RightAlignFill(RemoveFirstPoint(cell(14)), 6, '0');
+    line += CounterpartyTable().Write(cell(15));
+    line += SettlementTable().Write(cell(16));
+    line += RightAlignFill(RemoveFirstPoint(cell(17)), 13, '0');
+    line += RightAlignFill(RemoveFirstPoint(cell(18)), 13, '0');
+    return line;
+}
+
+} // namespace norvalt

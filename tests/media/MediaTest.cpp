@@ -1,0 +1,292 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include "media/CodeTable.h"
+#include "media/FillOps.h"
+#include "media/MediaFile.h"
+#include "media/RecordLoader.h"
+#include "media/RecordType.h"
+#include "media/Tran01Layout.h"
+#include "text/Exception.h"
+#include "text/Literal.h"
+
+using namespace norvalt;
+using namespace norvalt::literals;
+
+namespace {
+
+TEST(FillOps, RightAndLeftAlignedFilling) {
+    struct Case {
+        const char* text;
+        std::size_t width;
+        char fill;
+        const char* right;
+        const char* left;
+    };
+    const Case cases[] = {
+        {"-15000", 7, '0', "-015000", "-150000"}, {"12", 7, '0', "0000012", "1200000"},
+        {"AB", 4, ' ', "  AB", "AB  "},           {"123456789", 7, '0', "1234567", "3456789"},
+        {"ABCDEFGHIJK", 10, ' ', "ABCDEFGHIJ", "BCDEFGHIJK"}, {"", 3, '0', "000", "000"},
+        {"-", 3, '0', "-00", "-00"},              {"12345", 4, ' ', "1234", "2345"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RightAlignFill(c.text, c.width, c.fill), c.right) << c.text;
+        EXPECT_EQ(LeftAlignFill(c.text, c.width, c.fill), c.left) << c.text;
+    }
+}
+
+TEST(FillOps, NormaliseRateKeepsTheLastDecimals) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"12.5", "12.5000"}, {"7", "7.0000"},     {"1.23456", "1.3456"}, {"1.23450", "1.3450"},
+        {"-0.5", "-0.5000"}, {"", ".0000"},       {"999.9999", "999.9999"}, {"1.2.3", "1.2.30"},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(NormaliseRate(text, 3, 4), expected) << text;
+    }
+    EXPECT_EQ(NormaliseRate("1.5", -1, 4), "");
+    EXPECT_EQ(NormaliseRate("1.5", 3, -1), "");
+}
+
+TEST(FillOps, PointsRatesNumbersAndBlanks) {
+    EXPECT_EQ(RemoveFirstPoint("12.5"), "125");
+    EXPECT_EQ(RemoveFirstPoint("1.2.3"), "12.3");
+    EXPECT_EQ(RemoveFirstPoint("12"), "12");
+    for (const char* in : {"-99.9999", "999.9999", "0", "12.5"}) {
+        EXPECT_TRUE(RateInRange(in)) << in;
+    }
+    for (const char* out : {"-100", "1000", "-99.99991", "9.9E+10"}) {
+        EXPECT_FALSE(RateInRange(out)) << out;
+    }
+    EXPECT_THROW(RateInRange("abc"), EConvertError);
+    EXPECT_EQ(FormatNumberText("0991231", "#0"), "991231");
+    EXPECT_EQ(FormatNumberText("abc", "#0"), "0");
+    EXPECT_EQ(FormatNumberText("", "#0"), "0");
+    EXPECT_EQ(FormatNumberText("3.5", "#0.0000"), "3.5000");
+    EXPECT_EQ(DashForBlank(u8"空白"_b5), "--");
+    EXPECT_EQ(DashForBlank("--"), "--");
+    EXPECT_EQ(DashForBlank(u8"隔夜"_b5), u8"隔夜"_b5);
+}
+
+TEST(FillOps, DecimalReadAndWrite) {
+    EXPECT_EQ(DecimalRead("0012345", 4), "1.2345");
+    EXPECT_EQ(DecimalRead("0000000", 4), "0");
+    EXPECT_EQ(DecimalRead("000012", 0), "12");
+    EXPECT_EQ(DecimalRead("99999999999999", 2), "999999999999.99");
+    EXPECT_THROW(DecimalRead("       ", 4), EConvertError);
+    EXPECT_EQ(DecimalWrite("1.2345", 4, 7), "0012345");
+    EXPECT_EQ(DecimalWrite("0", 4, 7), "0000000");
+    EXPECT_EQ(DecimalWrite("-1.5", 4, 7), "-015000");
+    EXPECT_EQ(DecimalWrite("999999999999.99", 2, 14), "99999999999999");
+    EXPECT_EQ(DecimalWrite("1.15", 4, 7), "0011500");
+    EXPECT_EQ(DecimalWrite("1234567.89", 2, 14), "00000123456789");
+}
+
+TEST(RecordType, FileNamesDecideTheType) {
+    const std::pair<const char*, std::optional<TRecordType>> cases[] = {
+        {"/data/tran01", TRecordType::Tran01},  {"Tran01", TRecordType::Tran01},  {"TRAN01", TRecordType::Tran01},
+        {"x/TrAn06E", TRecordType::Tran06E},    {"tran06", TRecordType::Tran06},  {"tran11", TRecordType::Tran11},
+        {"tran01.txt", std::nullopt},           {"tran1", std::nullopt},          {"tran01/", std::nullopt},
+        {"/tran01/other", std::nullopt},        {"xtran01", std::nullopt},
+    };
+    for (const auto& [name, type] : cases) {
+        EXPECT_EQ(RecordTypeFromFileName(name), type) << name;
+    }
+    EXPECT_EQ(PageOf(TRecordType::Tran06E), 1);
+    EXPECT_EQ(LineLength(TRecordType::Tran11), 54u);
+}
+
+TEST(MediaFile, SplitsAtCrLfLfAndCr) {
+    EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string_view>{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines("a\r\n"), (std::vector<std::string_view>{"a"}));
+    EXPECT_EQ(SplitLines("a\r\n\r\nb"), (std::vector<std::string_view>{"a", "", "b"}));
+    EXPECT_EQ(SplitLines("\n\r"), (std::vector<std::string_view>{"", ""}));
+    EXPECT_TRUE(SplitLines("").empty());
+}
+
+// The worked line of the layout: every field with its position.
+std::string WorkedLine() {
+    std::string line = "1234" "1100923" "0A0001" "1" "A123456789" "1" "1" "A91104 " " " "0012345" "0011000"
+                       "0011500" "00000123456789" "00000100000000" "000012" "1" " ";
+    line += std::string(26, '0');
+    return line;
+}
+
+TEST(Tran01Layout, TheWorkedLineGivesItsCellsAndTheCellsGiveItBack) {
+    const std::string line = WorkedLine();
+    ASSERT_EQ(line.size(), kTran01LineLength);
+    TTran01Cells cells;
+    ASSERT_TRUE(ParseTran01(line, cells));
+    const TTran01Cells expected = {"1234",       "1100923", "A0001",  u8"自營"_b5,  "A123456789",
+                                   u8"買"_b5,    u8"買賣斷"_b5, "A91104 ", "--",      "1.2345",
+                                   "1.1",        "1.15",    "1234567.89", "1000000", "12",
+                                   u8"債券自營商(銀行)"_b5, "--", "0", "0"};
+    EXPECT_EQ(cells, expected);
+    std::vector<std::string_view> views(cells.begin(), cells.end());
+    EXPECT_EQ(FormatTran01(views), line);
+}
+
+TEST(Tran01Layout, CodesOutsideTheTablesReadAsDefaultsAndWriteBackAsDefaultCodes) {
+    struct Case {
+        std::size_t position; // 1-based
+        char code;
+        std::size_t column;
+        std::string label;
+        char written;
+    };
+    const Case cases[] = {
+        {30, '5', 6, u8"RS融券-承作"_b5, '5'}, {30, '6', 6, u8"RS融券-承作"_b5, '5'},
+        {30, ' ', 6, u8"RS融券-承作"_b5, '5'}, {18, '2', 3, u8"經紀"_b5, '2'},
+        {18, 'X', 3, u8"經紀"_b5, '2'},       {29, '9', 5, u8"賣"_b5, '2'},
+        {38, '9', 8, "--", ' '},              {38, ' ', 8, "--", ' '},
+        {38, '8', 8, u8"180 以上"_b5, '8'},    {94, 'A', 15, u8"陸資"_b5, 'A'},
+        {94, 'a', 15, "--", ' '},             {95, '4', 16, u8"三個月以上"_b5, '4'},
+    };
+    for (const auto& c : cases) {
+        std::string line = WorkedLine();
+        line[c.position - 1] = c.code;
+        TTran01Cells cells;
+        ASSERT_TRUE(ParseTran01(line, cells));
+        EXPECT_EQ(cells[c.column], c.label) << c.position << " " << c.code;
+        std::vector<std::string_view> views(cells.begin(), cells.end());
+        EXPECT_EQ(FormatTran01(views)[c.position - 1], c.written) << c.position << " " << c.code;
+    }
+}
+
+TEST(Tran01Layout, RatesNumbersAndTheWritersFills) {
+    std::string line = WorkedLine();
+    line.replace(38, 7, "9.9E+10"); // in range only as a field, not as a number
+    TTran01Cells cells;
+    EXPECT_FALSE(ParseTran01(line, cells));
+
+    line = WorkedLine();
+    line.replace(59, 14, std::string(14, ' '));
+    EXPECT_THROW(ParseTran01(line, cells), EConvertError);
+
+    std::vector<std::string_view> row(19, "");
+    row[2] = "12";
+    row[9] = "-1.5";
+    row[10] = row[11] = "0";
+    row[12] = "999999999999.99";
+    row[13] = "0";
+    row[14] = "12";
+    row[17] = "0";
+    row[18] = "120";
+    const std::string written = FormatTran01(row);
+    EXPECT_EQ(written.size(), 121u);
+    EXPECT_EQ(written.substr(0, 4), "    ");
+    EXPECT_EQ(written.substr(4, 7), "0000000");
+    EXPECT_EQ(written.substr(11, 6), "000012");
+    EXPECT_EQ(written.substr(38, 7), "-015000");
+    EXPECT_EQ(written.substr(59, 14), "99999999999999");
+    EXPECT_EQ(written.substr(87, 6), "000012");
+    EXPECT_EQ(written.substr(95, 13), std::string(13, '0'));
+    EXPECT_EQ(written.substr(108, 13), "0000000000120");
+    row[9] = " ";
+    EXPECT_THROW(FormatTran01(row), EConvertError);
+}
+
+struct Recorder : TRecordSink {
+    std::vector<std::string> events;
+    void WrongLength(std::size_t n, std::string_view) override { events.push_back("length " + std::to_string(n)); }
+    void Refused(std::size_t n, const std::string&) override { events.push_back("refused " + std::to_string(n)); }
+    void Record(std::size_t n, std::span<const std::string> c) override {
+        events.push_back("record " + std::to_string(n) + " " + c[0]);
+    }
+};
+
+TEST(RecordLoader, SkipsRefusesAndStopsAtAConversionError) {
+    std::string rateLine = WorkedLine();
+    rateLine.replace(45, 7, "9.9E+10");
+    std::string badAmount = WorkedLine();
+    badAmount.replace(73, 14, std::string(14, 'x'));
+    const std::string bytes = WorkedLine() + "\r\n" + WorkedLine().substr(1) + "\n" + rateLine + "\r" +
+                              WorkedLine() + "\r\n\r\n" + badAmount + "\r\n" + WorkedLine() + "\r\n";
+    Recorder sink;
+    const TLoadSummary summary = LoadRecords(TRecordType::Tran01, bytes, sink);
+    EXPECT_EQ(sink.events, (std::vector<std::string>{"record 1 1234", "length 2", "refused 3", "record 4 1234",
+                                                      "length 5"}));
+    EXPECT_EQ(summary.taken, 2u);
+    EXPECT_EQ(summary.skipped, 2u);
+    EXPECT_EQ(summary.refused, 1u);
+    ASSERT_TRUE(summary.failure);
+    EXPECT_EQ(summary.failure->lineNumber, 6u);
+    EXPECT_EQ(summary.failure->message, "'xxxxxxxxxxxxxx' is not a valid floating point value");
+}
+
+class TempDir : public testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/norvalt-media-XXXXXX";
+        dir = mkdtemp(pattern);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+    static std::string Read(const std::filesystem::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::filesystem::path dir;
+};
+
+TEST_F(TempDir, AtomicWriteReplacesTheFileWholeOrNotAtAll) {
+    const auto target = dir / "tran01";
+    EXPECT_FALSE(WriteLinesAtomically(target, {"a", "b"}));
+    EXPECT_EQ(Read(target), "a\r\nb\r\n");
+    EXPECT_FALSE(WriteLinesAtomically(target, {}));
+    EXPECT_EQ(Read(target), "");
+
+    EXPECT_FALSE(WriteLinesAtomically(target, {"old"}));
+    ::chmod(dir.c_str(), 0500); // no new file can be made beside the target
+    const auto failure = WriteLinesAtomically(target, {"new"});
+    ::chmod(dir.c_str(), 0700);
+    if (::geteuid() != 0) { // root writes anywhere
+        ASSERT_TRUE(failure);
+        EXPECT_EQ(failure->error, TFileError::NoPermission);
+        EXPECT_EQ(Read(target), "old\r\n");
+    }
+    const auto intoFolder = WriteLinesAtomically(dir, {"x"});
+    ASSERT_TRUE(intoFolder);
+    EXPECT_EQ(intoFolder->error, TFileError::IsFolder);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1) << "no temporary file is left";
+}
+
+TEST_F(TempDir, AWriteThatFailsPartWayLeavesTheOldFile) {
+    const auto target = dir / "tran01";
+    EXPECT_FALSE(WriteLinesAtomically(target, {"old"}));
+    // A file-size limit makes the write fail part-way, as a full disk would.
+    struct rlimit saved {};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previous = ::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 4096;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const auto failure = WriteBytesAtomically(target, std::string(1 << 20, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, previous);
+    EXPECT_TRUE(failure);
+    EXPECT_EQ(Read(target), "old\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1) << "no temporary file is left";
+}
+
+TEST_F(TempDir, DevicesAreNotReplacedAndLinksAreFollowed) {
+    EXPECT_TRUE(WriteBytesAtomically("/dev/null", "x"));
+    EXPECT_FALSE(std::filesystem::is_regular_file("/dev/null"));
+    const auto real = dir / "real";
+    EXPECT_FALSE(WriteLinesAtomically(real, {"old"}));
+    std::filesystem::create_symlink(real, dir / "tran01");
+    EXPECT_FALSE(WriteLinesAtomically(dir / "tran01", {"new"}));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "tran01"));
+    EXPECT_EQ(Read(real), "new\r\n");
+}
+
+TEST_F(TempDir, ReadingReportsMissingFilesAndFolders) {
+    EXPECT_EQ(ReadWholeFile(dir / "none").failure->error, TFileError::NotFound);
+    EXPECT_EQ(ReadWholeFile(dir).failure->error, TFileError::IsFolder);
+    std::ofstream(dir / "f", std::ios::binary) << "x\r\ny";
+    EXPECT_EQ(ReadWholeFile(dir / "f").bytes, "x\r\ny");
+}
+
+} // namespace
