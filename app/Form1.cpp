@@ -38,7 +38,8 @@ TForm1::TForm1()
     : PageControl1(this), TabSheetTran01(&PageControl1), TabSheetTran0606e(&PageControl1),
       TabSheetTran11(&PageControl1), Page01(TabSheetTran01), Page06(TabSheetTran0606e), Page11(TabSheetTran11),
       Tran01Title(&Page01.TitleArea), RadioButton3(&Page06.TitleArea), RadioButton4(&Page06.TitleArea),
-      Tran11Title(&Page11.TitleArea), Splitter1(this), DataGrid(this) {
+      Tran11Title(&Page11.TitleArea), Splitter1(this), DataGrid(this),
+      Tran01(Page01.EntryArea, Page01.BottomBar, DataGrid, *this) {
     Name = "Form1";
     Font().Assign(NamedFont("MS Sans Serif", -11));
     SetColor(kWindowColor);
@@ -47,6 +48,7 @@ TForm1::TForm1()
     SetUpPages();
     SetUpGrid();
 
+    OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
     OnClose = [this] { FormClose(); };
     FormCreate();
 }
@@ -151,6 +153,15 @@ void TForm1::FormCreate() {
     }
 }
 
+void TForm1::FormCloseQuery(bool& canClose) {
+    // Records typed on a panel and not yet exported would be lost without a word.
+    if (!unexported_) {
+        return;
+    }
+    canClose = Application().Dialogs().MessageBox(u8"表格中有新增、修改或刪除後尚未匯出的資料，關閉程式後將會遺失。\r\n確定要關閉嗎？"_b5,
+                                                  u8"提示"_b5, TMsgButtons::OkCancel) == mrOk;
+}
+
 void TForm1::FormClose() {}
 
 bool TForm1::GridHoldsRecords() const { return !Trim(DataGrid.CellView(0, 1)).empty(); }
@@ -211,7 +222,9 @@ void TForm1::DataGridDblClick() {
     if (row < 1 || DataGrid.CellView(DataGrid.Col(), row).empty()) {
         return;
     }
-    // The panels' record loading comes with the panels.
+    if (PageControl1.ActivePageIndex() == 0) {
+        Tran01.ShowTran01Row(row);
+    }
     FEditRow = row;
 }
 
@@ -317,6 +330,7 @@ void TForm1::LoadRecordFile(TRecordType type, int firstRow) {
     }
     GridSink sink(*this, firstRow);
     const TLoadSummary summary = LoadRecords(type, file.bytes, sink);
+    unexported_ = false;
     // The records taken stay visible, with one empty row after them, also when
     // a line ended the import with a conversion error.
     DataGrid.SetRowCount(summary.taken > 0 ? static_cast<int>(summary.taken) + firstRow + 1 : 2);
@@ -373,7 +387,9 @@ void TForm1::ExportFrame(TRecordType type) {
     }
     if (const auto failure = WriteLinesAtomically(*path, lines)) {
         Application().Dialogs().ShowError(WriteFailureText(*path, *failure));
+        return;
     }
+    unexported_ = false;
 }
 
 } // namespace norvalt

@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "app/PageFrame.h"
+#include "entry/EntryHost.h"
+#include "entry/Tran01Panel.h"
 #include "media/RecordType.h"
 #include "grid/RoseColoredGrid.h"
 #include "toolkit/Form.h"
@@ -22,7 +24,7 @@ enum class TTran11Mode { Idle, Adding, Changing };
 // The main window: the tab control with one page per record type, the
 // splitter, and the record grid. Controls and handlers bear the names of the
 // window definition.
-class TForm1 : public TForm {
+class TForm1 : public TForm, public IEntryHost {
 public:
     TForm1();
     ~TForm1() override;
@@ -41,6 +43,7 @@ public:
     TLabel Tran11Title;
     TSplitter Splitter1;
     TRoseColoredGrid DataGrid;
+    TTran01Panel Tran01;
 
     TButton& LoadBtn_Tran01 = Page01.LoadButton;
     TButton& SaveBtn_Tran01 = Page01.SaveButton;
@@ -58,7 +61,7 @@ public:
     // ---- operations other parts use ----
     void PageControl1Change();
     void ClearGrid();
-    void ClearFirstRow();
+    void ClearFirstRow() override;
     // Whether row 1, column 0, without blanks and control characters at its
     // ends, holds text.
     bool GridHoldsRecords() const;
@@ -66,8 +69,16 @@ public:
     // cell of row 1, and rows 28 pixels high.
     void ApplyColumnSet(int pageIndex);
 
+    // ---- IEntryHost ----
+    int EditRow() const override { return FEditRow; }
+    void RecordsChanged() override { unexported_ = true; }
+    void EnterKeyDown(TControl& sender, int& key, TShiftState shift) override { edtAccountKeyDown(sender, key, shift); }
+    // Whether records were added, changed or deleted since the last import or export.
+    bool HasUnexportedChanges() const { return unexported_; }
+
     // ---- event handlers ----
     void FormCreate();
+    void FormCloseQuery(bool& canClose);
     void FormClose();
     void PageControl1DrawTab(TPageControl& control, int tabIndex, const TRect& rect, bool active, TCanvas& canvas);
     void DataGridDblClick();
@@ -103,6 +114,7 @@ private:
     void SetUpGrid();
     void SetUpPages();
     std::filesystem::path openedFile_;
+    bool unexported_ = false;
 };
 
 } // namespace norvalt

@@ -2,6 +2,7 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QTest>
 #include <cstdlib>
@@ -93,6 +94,12 @@ TRect InkBounds(const QImage& image, const TRect& rect, TColor background) {
         }
     }
     return any ? ink : TRect{};
+}
+
+void PickItem(QWidget* comboBox, int index) {
+    auto* box = qobject_cast<QComboBox*>(comboBox);
+    box->setCurrentIndex(index);
+    emit box->activated(index);
 }
 
 void Settle() { Application().ProcessMessages(); }

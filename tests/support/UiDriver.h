@@ -30,6 +30,8 @@ void ShowActive(TControl& form);
 // The bounding box of the pixels inside rect that differ from the colour at
 // the rectangle's centre line edge (its background); empty when none.
 TRect InkBounds(const QImage& image, const TRect& rect, TColor background);
+// Picks a list item as the user does (the list's change event runs).
+void PickItem(QWidget* comboBox, int index);
 // Runs pending events and posted calls.
 void Settle();
 
