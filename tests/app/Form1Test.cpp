@@ -89,6 +89,8 @@ TEST_F(Form1Test, ClearGridLeavesTheHeadingsAndOneEmptyRow) {
 TEST_F(Form1Test, DoubleClickOnAnEmptyCellDoesNothing) {
     PutRecords(2);
     Grid().SetCells(5, 2, "");
+    Grid().SetCells(12, 2, "100"); // the amounts load into the amount controls
+    Grid().SetCells(13, 2, "100");
     form->FEditRow = 1;
     const TRect empty = Grid().CellRect(5, 2);
     DoubleClick(InputWidget(Grid()), empty.Left + 5, empty.Top + 5);
@@ -97,6 +99,16 @@ TEST_F(Form1Test, DoubleClickOnAnEmptyCellDoesNothing) {
     const TRect full = Grid().CellRect(4, 2);
     DoubleClick(InputWidget(Grid()), full.Left + 5, full.Top + 5);
     EXPECT_EQ(form->FEditRow, 2);
+    EXPECT_EQ(form->Tran01.Tran01_CustomerIDEdt.Text(), "r2c4");
+
+    // A row whose amount is not a number stops the loading; FEditRow stays.
+    Grid().SetCells(12, 1, "abc");
+    const TRect first = Grid().CellRect(4, 1);
+    DoubleClick(InputWidget(Grid()), first.Left + 5, first.Top + 5);
+    EXPECT_EQ(form->FEditRow, 2);
+    EXPECT_EQ(dialogs.Texts(ScriptedDialogs::Kind::Error),
+              std::vector<std::string>{"'abc' is not a valid floating point value"});
+    EXPECT_EQ(form->Tran01.Tran01_CustomerIDEdt.Text(), "r1c4") << "the fields loaded before it stay";
 }
 
 TEST_F(Form1Test, EnterInABoundEditMovesTheFocusToTheNextControl) {
