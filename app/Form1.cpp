@@ -1,6 +1,6 @@
 #include "app/Form1.h"
 
-#include "app/ColumnSets.h"
+#include "media/ColumnSets.h"
 #include "app/FileMessages.h"
 #include "media/MediaFile.h"
 #include "media/Messages.h"

@@ -2,6 +2,7 @@
 
 #include "media/CodeTable.h"
 #include "media/FillOps.h"
+#include "text/Exception.h"
 #include "text/Strings.h"
 
 namespace norvalt {
@@ -53,6 +54,14 @@ bool ParseTran01(std::string_view line, TTran01Cells& cells) {
 
 std::string FormatTran01(std::span<const std::string_view> cells) {
     auto cell = [&](std::size_t i) { return i < cells.size() ? cells[i] : std::string_view(); };
+    // A number cell that is not a number names its column.
+    auto decimal = [&](std::size_t column, int decimals, std::size_t width) {
+        try {
+            return DecimalWrite(cell(column), decimals, width);
+        } catch (const EConvertError& e) {
+            throw ECellConvertError(column, e.Message());
+        }
+    };
     std::string line;
     line.reserve(kTran01LineLength);
     line += RightAlignFill(cell(0), 4, ' ');
@@ -64,11 +73,11 @@ std::string FormatTran01(std::span<const std::string_view> cells) {
     line += DealTypeTable().Write(cell(6));
     line += LeftAlignFill(cell(7), 7, ' ');
     line += TermTable().Write(cell(8));
-    line += DecimalWrite(cell(9), 4, 7);
-    line += DecimalWrite(cell(10), 4, 7);
-    line += DecimalWrite(cell(11), 4, 7);
-    line += DecimalWrite(cell(12), 2, 14);
-    line += DecimalWrite(cell(13), 2, 14);
+    line += decimal(9, 4, 7);
+    line += decimal(10, 4, 7);
+    line += decimal(11, 4, 7);
+    line += decimal(12, 2, 14);
+    line += decimal(13, 2, 14);
     line += RightAlignFill(RemoveFirstPoint(cell(14)), 6, '0');
     line += CounterpartyTable().Write(cell(15));
     line += SettlementTable().Write(cell(16));

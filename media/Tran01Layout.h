@@ -19,7 +19,8 @@ using TTran01Cells = std::array<std::string, kTran01Columns>;
 bool ParseTran01(std::string_view line, TTran01Cells& cells);
 
 // The 121-byte line of a row's 19 cells (missing cells count as empty).
-// Raises EConvertError for a rate or amount cell that is not a number.
+// Raises ECellConvertError (an EConvertError) for a rate or amount cell that
+// is not a number.
 std::string FormatTran01(std::span<const std::string_view> cells);
 
 } // namespace norvalt

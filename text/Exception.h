@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <exception>
 #include <string>
 
@@ -25,6 +26,17 @@ public:
     static EConvertError NotAFloat(std::string_view text);
     // "'<text>' is not a valid integer value".
     static EConvertError NotAnInteger(std::string_view text);
+};
+
+// A conversion error in a known cell of a row (column from 0); its message is
+// the conversion error's own.
+class ECellConvertError : public EConvertError {
+public:
+    ECellConvertError(std::size_t column, std::string message) : EConvertError(std::move(message)), column_(column) {}
+    std::size_t Column() const { return column_; }
+
+private:
+    std::size_t column_;
 };
 
 // An index outside a list: the get-or-create accessors of the grid raise it.

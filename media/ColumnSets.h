@@ -11,7 +11,8 @@ struct TColumnDef {
 };
 
 // The column set of a tab page: 0 Tran01 (19 columns), 1 Tran06/Tran06E (22),
-// 2 Tran11 (7).
+// 2 Tran11 (7): the grid's headings and widths, and the headings of the
+// command-line tool's tables.
 const std::vector<TColumnDef>& ColumnSet(int pageIndex);
 
 // The widths the grid starts with, before any column set has been applied

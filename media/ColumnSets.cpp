@@ -1,4 +1,4 @@
-#include "app/ColumnSets.h"
+#include "media/ColumnSets.h"
 
 #include "text/Literal.h"
 
