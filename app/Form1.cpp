@@ -1,11 +1,14 @@
 #include "app/Form1.h"
 
 #include "media/ColumnSets.h"
+#include "app/DocumentLinks.h"
 #include "app/FileMessages.h"
 #include "media/MediaFile.h"
 #include "media/Messages.h"
 #include "media/RecordLoader.h"
 #include "media/Tran01Layout.h"
+#include <tuple>
+
 #include "text/Literal.h"
 #include "text/Strings.h"
 #include "toolkit/Application.h"
@@ -38,7 +41,8 @@ TForm1::TForm1()
     : PageControl1(this), TabSheetTran01(&PageControl1), TabSheetTran0606e(&PageControl1),
       TabSheetTran11(&PageControl1), Page01(TabSheetTran01), Page06(TabSheetTran0606e), Page11(TabSheetTran11),
       Tran01Title(&Page01.TitleArea), RadioButton3(&Page06.TitleArea), RadioButton4(&Page06.TitleArea),
-      Tran11Title(&Page11.TitleArea), Splitter1(this), DataGrid(this),
+      Tran11Title(&Page11.TitleArea), HyperLinkLabel1(&Page01.TitleArea), HyperLinkLabel2(&Page06.TitleArea),
+      HyperLinkLabel4(&Page06.TitleArea), HyperLinkLabel3(&Page11.TitleArea), Splitter1(this), DataGrid(this),
       Tran01(Page01.EntryArea, Page01.BottomBar, DataGrid, *this) {
     Name = "Form1";
     Font().Assign(NamedFont("MS Sans Serif", -11));
@@ -84,8 +88,26 @@ void TForm1::SetUpPages() {
     RadioButton4.SetBounds(8, 23, 130, 20);
     RadioButton3.SetChecked(true);
 
-    for (TPageFrame* page : {&Page01, &Page06, &Page11}) {
-        page->Box.Name = "PageBox";
+    const std::tuple<THyperLinkLabel*, const char*, TPoint> links[] = {
+        {&HyperLinkLabel1, kTran01DocumentPath, {220, 16}},
+        {&HyperLinkLabel2, kTran06DocumentPath, {160, 6}},
+        {&HyperLinkLabel4, kTran06EDocumentPath, {160, 26}},
+        {&HyperLinkLabel3, kTran11DocumentPath, {220, 16}},
+    };
+    const TFont verdana = NamedFont("Verdana", -11, fsUnderline);
+    for (const auto& [label, path, at] : links) {
+        TFont font = verdana;
+        font.SetColor(RGB(0, 0, 255));
+        label->SetLinkFont(font);
+        font.SetColor(RGB(255, 0, 0));
+        label->SetHoverLinkFont(font);
+        font.SetColor(RGB(128, 0, 128));
+        label->SetVisitedLinkFont(font);
+        label->SetCaption(u8"資料格式文件"_b5);
+        label->SetHyperLink(DocumentLink(path));
+        label->SetVisited(false);
+        label->SetLeft(at.X);
+        label->SetTop(at.Y);
     }
     Page01.EntryArea.OnClick = [this] { Panel3Click(); };
     Page06.EntryArea.OnClick = [this] { Panel3Click(); };

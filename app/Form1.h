@@ -13,6 +13,7 @@
 #include "toolkit/PageControl.h"
 #include "toolkit/RadioButton.h"
 #include "toolkit/Splitter.h"
+#include "widgets/HyperLinkLabel.h"
 
 namespace norvalt {
 
@@ -41,6 +42,10 @@ public:
     TRadioButton RadioButton3;
     TRadioButton RadioButton4;
     TLabel Tran11Title;
+    THyperLinkLabel HyperLinkLabel1;
+    THyperLinkLabel HyperLinkLabel2;
+    THyperLinkLabel HyperLinkLabel4;
+    THyperLinkLabel HyperLinkLabel3;
     TSplitter Splitter1;
     TRoseColoredGrid DataGrid;
     TTran01Panel Tran01;

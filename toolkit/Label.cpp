@@ -15,23 +15,19 @@ public:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override {
-        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && owner_->OnClick) {
-            Application().Dispatch(owner_->OnClick);
+        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
+            Application().Dispatch([this] { owner_->Click(); });
             return;
         }
         QLabel::mouseReleaseEvent(e);
     }
     void enterEvent(QEnterEvent* e) override {
         QLabel::enterEvent(e);
-        if (owner_->OnMouseEnter) {
-            Application().Dispatch(owner_->OnMouseEnter);
-        }
+        Application().Dispatch([this] { owner_->MouseEnter(); });
     }
     void leaveEvent(QEvent* e) override {
         QLabel::leaveEvent(e);
-        if (owner_->OnMouseLeave) {
-            Application().Dispatch(owner_->OnMouseLeave);
-        }
+        Application().Dispatch([this] { owner_->MouseLeave(); });
     }
 
 private:
@@ -41,6 +37,24 @@ private:
 TLabel::TLabel(TWinControl* parent) : TControl(parent, new Text(this)) {
     static_cast<QLabel*>(Widget())->setTextFormat(Qt::PlainText);
     ApplyFont();
+}
+
+void TLabel::Click() {
+    if (OnClick) {
+        OnClick();
+    }
+}
+
+void TLabel::MouseEnter() {
+    if (OnMouseEnter) {
+        OnMouseEnter();
+    }
+}
+
+void TLabel::MouseLeave() {
+    if (OnMouseLeave) {
+        OnMouseLeave();
+    }
 }
 
 void TLabel::SetCaption(const std::string& caption) {

@@ -19,6 +19,12 @@ public:
     std::function<void()> OnMouseEnter;
     std::function<void()> OnMouseLeave;
 
+    // What a click on the label does: runs OnClick.
+    virtual void Click();
+    // The mouse entered or left the label: runs OnMouseEnter or OnMouseLeave.
+    virtual void MouseEnter();
+    virtual void MouseLeave();
+
 protected:
     void ApplyFont() override;
     void ApplyColor() override;
