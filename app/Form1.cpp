@@ -12,6 +12,7 @@
 #include "text/Literal.h"
 #include "text/Strings.h"
 #include "toolkit/Application.h"
+#include "toolkit/BusyCursor.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Dialogs.h"
 
@@ -345,14 +346,19 @@ void TForm1::LoadRecordFile(TRecordType type, int firstRow) {
     if (!HasLayout(type)) {
         return;
     }
-    const TReadResult file = ReadWholeFile(openedFile_);
-    if (file.failure) {
-        dialogs.ShowError(ReadFailureText(openedFile_, *file.failure));
+    std::optional<TBusyCursor> busy(std::in_place);
+    GridSink sink(*this, firstRow);
+    std::optional<TFileFailure> readFailure;
+    const TLoadSummary summary = norvalt::LoadRecordFile(type, openedFile_, sink, readFailure);
+    if (readFailure) {
+        busy.reset();
+        DataGrid.SetRowCount(2);
+        ClearFirstRow();
+        dialogs.ShowError(ReadFailureText(openedFile_, *readFailure));
         return;
     }
-    GridSink sink(*this, firstRow);
-    const TLoadSummary summary = LoadRecords(type, file.bytes, sink);
     unexported_ = false;
+    busy.reset();
     // The records taken stay visible, with one empty row after them, also when
     // a line ended the import with a conversion error.
     DataGrid.SetRowCount(summary.taken > 0 ? static_cast<int>(summary.taken) + firstRow + 1 : 2);
@@ -379,11 +385,9 @@ bool TForm1::ParseTran01Line(std::string_view line, int row) {
 // ---- export -------------------------------------------------------------------
 
 std::string TForm1::FormatTran01Line(int row) {
-    std::string_view cells[kTran01Columns];
-    for (std::size_t c = 0; c < kTran01Columns; ++c) {
-        cells[c] = DataGrid.CellView(static_cast<int>(c), row);
-    }
-    return FormatTran01(cells);
+    std::string line;
+    AppendRecordLine(TRecordType::Tran01, row, line);
+    return line;
 }
 
 void TForm1::SaveBtn_Tran01Click() { ExportFrame(TRecordType::Tran01); }
@@ -391,15 +395,18 @@ void TForm1::SaveBtn_Tran06Click() {}
 void TForm1::btSaveT11Click() {}
 
 void TForm1::ExportFrame(TRecordType type) {
-    // The lines first: a cell that is not a number ends the export here, before
-    // any dialog and with no file written.
-    std::vector<std::string> lines;
-    for (int row = 1; row < DataGrid.RowCount(); ++row) {
-        if (DataGrid.CellView(2, row).empty()) {
-            break;
-        }
-        lines.push_back(type == TRecordType::Tran01 ? FormatTran01Line(row) : std::string());
+    // Every line is made first, so that a cell that is not a number ends the
+    // export here, before any dialog and with no file written. The lines are
+    // made again as the file is written, piece by piece, rather than held.
+    std::optional<TBusyCursor> busy(std::in_place);
+    std::string line;
+    int records = 0;
+    for (int row = 1; row < DataGrid.RowCount() && !DataGrid.CellView(2, row).empty(); ++row) {
+        line.clear();
+        AppendRecordLine(type, row, line);
+        ++records;
     }
+    busy.reset();
     std::error_code ec;
     const std::filesystem::path folder =
         std::filesystem::is_directory(kUploadFolder, ec) ? std::filesystem::path(kUploadFolder) : std::filesystem::path();
@@ -407,11 +414,30 @@ void TForm1::ExportFrame(TRecordType type) {
     if (!path) {
         return;
     }
-    if (const auto failure = WriteLinesAtomically(*path, lines)) {
+    busy.emplace();
+    int row = 1;
+    const auto failure = WriteAtomically(*path, [&](std::string& buffer) {
+        for (int n = 0; n < 4096 && row <= records; ++n, ++row) {
+            AppendRecordLine(type, row, buffer);
+            buffer += "\r\n";
+        }
+        return row <= records;
+    });
+    busy.reset();
+    if (failure) {
         Application().Dialogs().ShowError(WriteFailureText(*path, *failure));
         return;
     }
     unexported_ = false;
+}
+
+void TForm1::AppendRecordLine(TRecordType type, int row, std::string& out) {
+    std::string_view cells[32];
+    const int count = std::min(DataGrid.ColCount(), 32);
+    for (int c = 0; c < count; ++c) {
+        cells[c] = DataGrid.CellView(c, row);
+    }
+    AppendRecord(type, std::span<const std::string_view>(cells, static_cast<std::size_t>(count)), out);
 }
 
 } // namespace norvalt

@@ -114,6 +114,8 @@ private:
     void ImportFrame(int buttonPage);
     void LoadRecordFile(TRecordType type, int firstRow);
     void ExportFrame(TRecordType type);
+    // Appends the record type's line for a grid row.
+    void AppendRecordLine(TRecordType type, int row, std::string& out);
     // Writes a record's cells into a grid row, growing the grid when needed.
     void WriteRecordRow(int row, std::span<const std::string> cells);
     void SetUpGrid();

@@ -64,13 +64,85 @@ std::string DashForBlank(std::string_view text) {
     return std::string(text);
 }
 
+namespace {
+
+bool AllDigits(std::string_view s) {
+    for (char c : s) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return !s.empty();
+}
+
+// The digits without leading zeros ("0" for none).
+std::string_view Significant(std::string_view digits) {
+    while (digits.size() > 1 && digits.front() == '0') {
+        digits.remove_prefix(1);
+    }
+    return digits;
+}
+
+} // namespace
+
+// A field of digits only (the common case) with at most 15 of them is
+// n / 10^m exactly: its shortest number text is the digits with a point put
+// in, which is what the general path gives for such a value. Anything else
+// (blanks, a sign, a point, an exponent) takes the general path.
 std::string DecimalRead(std::string_view field, int decimals) {
+    if (AllDigits(field) && field.size() <= 15 && decimals >= 0 && decimals <= 15) {
+        const std::string_view digits = Significant(field);
+        if (digits == "0") {
+            return "0";
+        }
+        const auto m = static_cast<std::size_t>(decimals);
+        std::string out;
+        if (digits.size() > m) {
+            out.assign(digits.substr(0, digits.size() - m));
+            out += '.';
+            out += digits.substr(digits.size() - m);
+        } else {
+            out = "0.";
+            out.append(m - digits.size(), '0');
+            out += digits;
+        }
+        while (out.back() == '0') {
+            out.pop_back();
+        }
+        if (out.back() == '.') {
+            out.pop_back();
+        }
+        return out;
+    }
     const double value = static_cast<double>(StrToFloat(field));
     const double quotient = value / std::pow(10.0, decimals);
     return FloatToStr(quotient);
 }
 
+// A plain decimal cell (an optional minus, digits, at most m decimals, no more
+// than 15 digits in all) times 10^m is a whole number written exactly: the
+// digits shifted. Anything else takes the general path.
 std::string DecimalWrite(std::string_view cell, int decimals, std::size_t width) {
+    std::string_view body = cell;
+    const bool negative = !body.empty() && body.front() == '-';
+    if (negative) {
+        body.remove_prefix(1);
+    }
+    const std::size_t point = body.find('.');
+    const std::string_view whole = body.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : body.substr(point + 1);
+    const auto m = static_cast<std::size_t>(decimals);
+    if (decimals >= 0 && (AllDigits(whole) || (whole.empty() && !fraction.empty())) &&
+        (fraction.empty() || AllDigits(fraction)) && fraction.size() <= m && whole.size() + m <= 15 &&
+        (point == std::string_view::npos || !fraction.empty() || !whole.empty())) {
+        std::string digits(whole);
+        digits += fraction;
+        digits.append(m - fraction.size(), '0');
+        const std::string_view significant = Significant(digits);
+        std::string text = (negative && significant != "0") ? "-" : "";
+        text += significant.empty() ? std::string_view("0") : significant;
+        return RightAlignFill(text, width, '0');
+    }
     const long double product = StrToFloat(cell) * std::pow(10.0L, decimals);
     return RightAlignFill(FloatToStr(product), width, '0');
 }

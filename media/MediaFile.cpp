@@ -122,7 +122,50 @@ TReadResult ReadWholeFile(const std::filesystem::path& path) {
     return result;
 }
 
-std::optional<TFileFailure> WriteBytesAtomically(const std::filesystem::path& requested, std::string_view bytes) {
+std::optional<TFileFailure> ReadFileInPieces(const std::filesystem::path& path,
+                                             const std::function<bool(std::string_view)>& onPiece) {
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.Get() < 0) {
+        return FailureOf(errno);
+    }
+    struct stat st {};
+    if (::fstat(fd.Get(), &st) != 0) {
+        return FailureOf(errno);
+    }
+    if (S_ISDIR(st.st_mode)) {
+        return FailureOf(EISDIR);
+    }
+    std::string buffer(1 << 20, '\0');
+    while (true) {
+        const ssize_t n = ::read(fd.Get(), buffer.data(), buffer.size());
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return FailureOf(errno);
+        }
+        if (n == 0) {
+            return std::nullopt;
+        }
+        if (!onPiece(std::string_view(buffer.data(), static_cast<std::size_t>(n)))) {
+            return std::nullopt;
+        }
+    }
+}
+
+std::optional<TFileFailure> WriteBytesAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    bool given = false;
+    return WriteAtomically(path, [&](std::string& buffer) {
+        if (!given) {
+            buffer.append(bytes);
+            given = true;
+        }
+        return false;
+    });
+}
+
+std::optional<TFileFailure> WriteAtomically(const std::filesystem::path& requested,
+                                            const std::function<bool(std::string& buffer)>& fill) {
     // A link is followed, so that the file it names is replaced, not the link.
     std::filesystem::path path = requested;
     std::error_code ec;
@@ -164,7 +207,22 @@ std::optional<TFileFailure> WriteBytesAtomically(const std::filesystem::path& re
         ::umask(mask);
         mode &= ~mask;
     }
-    if (::fchmod(fd.Get(), mode) != 0 || !WriteAll(fd.Get(), bytes.data(), bytes.size()) || ::fsync(fd.Get()) != 0) {
+    if (::fchmod(fd.Get(), mode) != 0) {
+        return fail(errno);
+    }
+    constexpr std::size_t kPiece = 1 << 20;
+    std::string buffer;
+    bool more = true;
+    while (more) {
+        more = fill(buffer);
+        if (buffer.size() >= kPiece || !more) {
+            if (!WriteAll(fd.Get(), buffer.data(), buffer.size())) {
+                return fail(errno);
+            }
+            buffer.clear();
+        }
+    }
+    if (::fsync(fd.Get()) != 0) {
         return fail(errno);
     }
     if (::close(fd.Release()) != 0) {

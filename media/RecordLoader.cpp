@@ -9,40 +9,91 @@ namespace norvalt {
 
 bool HasLayout(TRecordType type) { return type == TRecordType::Tran01; }
 
-TLoadSummary LoadRecords(TRecordType type, std::string_view bytes, TRecordSink& sink) {
-    TLoadSummary summary;
-    if (!HasLayout(type)) {
-        return summary;
-    }
-    const std::size_t length = LineLength(type);
-    const std::vector<std::string_view> lines = SplitLines(bytes);
-    TTran01Cells cells;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::size_t number = i + 1;
-        if (lines[i].size() != length) {
+namespace {
+
+// One line after another through the type's layout; stops at a conversion error.
+class TRecordLoop {
+public:
+    TRecordLoop(TRecordType type, TRecordSink& sink) : length_(LineLength(type)), sink_(sink) {}
+
+    // False once a line ended the loop.
+    bool Line(std::string_view line) {
+        const std::size_t number = ++lineNumber_;
+        if (line.size() != length_) {
             ++summary.skipped;
-            sink.WrongLength(number, lines[i]);
-            continue;
+            sink_.WrongLength(number, line);
+            return true;
         }
         try {
-            if (!ParseTran01(lines[i], cells)) {
+            if (!ParseTran01(line, cells_)) {
                 ++summary.refused;
-                sink.Refused(number, messages::RateFormat());
-                continue;
+                sink_.Refused(number, messages::RateFormat());
+                return true;
             }
         } catch (const EConvertError& e) {
             summary.failure = TConversionFailure{number, e.Message()};
-            return summary;
+            return false;
         }
         ++summary.taken;
-        sink.Record(number, cells);
+        sink_.Record(number, cells_);
+        return true;
     }
-    return summary;
+
+    TLoadSummary summary;
+
+private:
+    std::size_t length_;
+    TRecordSink& sink_;
+    std::size_t lineNumber_ = 0;
+    TTran01Cells cells_;
+};
+
+} // namespace
+
+TLoadSummary LoadRecords(TRecordType type, std::string_view bytes, TRecordSink& sink) {
+    TRecordLoop loop(type, sink);
+    if (HasLayout(type)) {
+        for (std::string_view line : SplitLines(bytes)) {
+            if (!loop.Line(line)) {
+                break;
+            }
+        }
+    }
+    return loop.summary;
+}
+
+TLoadSummary LoadRecordFile(TRecordType type, const std::filesystem::path& path, TRecordSink& sink,
+                            std::optional<TFileFailure>& readFailure) {
+    TRecordLoop loop(type, sink);
+    readFailure.reset();
+    if (!HasLayout(type)) {
+        return loop.summary;
+    }
+    TLineSplitter splitter;
+    bool going = true;
+    readFailure = ReadFileInPieces(path, [&](std::string_view piece) {
+        splitter.Feed(piece, [&](std::string_view line) {
+            if (going) {
+                going = loop.Line(line);
+            }
+        });
+        return going;
+    });
+    if (going && !readFailure) {
+        splitter.Finish([&](std::string_view line) { loop.Line(line); });
+    }
+    return loop.summary;
 }
 
 std::string FormatRecord(TRecordType type, std::span<const std::string_view> cells) {
-    (void)type;
-    return FormatTran01(cells);
+    std::string line;
+    AppendRecord(type, cells, line);
+    return line;
+}
+
+void AppendRecord(TRecordType type, std::span<const std::string_view> cells, std::string& out) {
+    (void)type; // only the Tran01 layout is built so far
+    AppendTran01(cells, out);
 }
 
 } // namespace norvalt

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "media/MediaFile.h"
 #include "media/RecordType.h"
 
 namespace norvalt {
@@ -41,10 +42,16 @@ struct TLoadSummary {
 // reported and skipped, the others parsed by the type's layout.
 TLoadSummary LoadRecords(TRecordType type, std::string_view bytes, TRecordSink& sink);
 
+// The same loop over a file read piece by piece. readFailure is set when the
+// file could not be read (then the summary covers what was read before).
+TLoadSummary LoadRecordFile(TRecordType type, const std::filesystem::path& path, TRecordSink& sink,
+                            std::optional<TFileFailure>& readFailure);
+
 // Whether this build knows the layout of the record type.
 bool HasLayout(TRecordType type);
 
 // The type's line for a row's cells; raises EConvertError as the layout does.
 std::string FormatRecord(TRecordType type, std::span<const std::string_view> cells);
+void AppendRecord(TRecordType type, std::span<const std::string_view> cells, std::string& out);
 
 } // namespace norvalt

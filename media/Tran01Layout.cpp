@@ -18,16 +18,15 @@ std::string_view Field(std::string_view line, std::size_t start1, std::size_t wi
 
 bool ParseTran01(std::string_view line, TTran01Cells& cells) {
     // The rates first: a rate out of range refuses the line before any cell.
-    const std::string high = DecimalRead(Field(line, 39, 7), 4);
-    if (!RateInRange(high)) {
-        return false;
-    }
-    const std::string low = DecimalRead(Field(line, 46, 7), 4);
-    if (!RateInRange(low)) {
-        return false;
-    }
-    const std::string average = DecimalRead(Field(line, 53, 7), 4);
-    if (!RateInRange(average)) {
+    // Seven digits with four implied decimals are always in range; only other
+    // forms (a sign, a point, an exponent) need the test.
+    auto rate = [&](std::size_t start, std::string& text) {
+        const std::string_view field = Field(line, start, 7);
+        text = DecimalRead(field, 4);
+        return field.find_first_not_of("0123456789") == std::string_view::npos || RateInRange(text);
+    };
+    std::string high, low, average;
+    if (!rate(39, high) || !rate(46, low) || !rate(53, average)) {
         return false;
     }
     cells[0] = std::string(Trim(Field(line, 1, 4)));
@@ -53,6 +52,13 @@ bool ParseTran01(std::string_view line, TTran01Cells& cells) {
 }
 
 std::string FormatTran01(std::span<const std::string_view> cells) {
+    std::string line;
+    line.reserve(kTran01LineLength);
+    AppendTran01(cells, line);
+    return line;
+}
+
+void AppendTran01(std::span<const std::string_view> cells, std::string& line) {
     auto cell = [&](std::size_t i) { return i < cells.size() ? cells[i] : std::string_view(); };
     // A number cell that is not a number names its column.
     auto decimal = [&](std::size_t column, int decimals, std::size_t width) {
@@ -62,8 +68,6 @@ std::string FormatTran01(std::span<const std::string_view> cells) {
             throw ECellConvertError(column, e.Message());
         }
     };
-    std::string line;
-    line.reserve(kTran01LineLength);
     line += RightAlignFill(cell(0), 4, ' ');
     line += RightAlignFill(cell(1), 7, '0');
     line += RightAlignFill(cell(2), 6, '0');
@@ -83,7 +87,6 @@ std::string FormatTran01(std::span<const std::string_view> cells) {
     line += SettlementTable().Write(cell(16));
     line += RightAlignFill(RemoveFirstPoint(cell(17)), 13, '0');
     line += RightAlignFill(RemoveFirstPoint(cell(18)), 13, '0');
-    return line;
 }
 
 } // namespace norvalt

@@ -22,5 +22,7 @@ bool ParseTran01(std::string_view line, TTran01Cells& cells);
 // Raises ECellConvertError (an EConvertError) for a rate or amount cell that
 // is not a number.
 std::string FormatTran01(std::span<const std::string_view> cells);
+// The same line appended to out.
+void AppendTran01(std::span<const std::string_view> cells, std::string& out);
 
 } // namespace norvalt

@@ -2,15 +2,16 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
+#include <sys/mman.h>
 #include <string>
 
 namespace norvalt {
 namespace {
 
-// Block layout: uint16 cell count, uint16 flags (1: 32-bit offsets), then the
-// offsets of every cell's end, then the bytes.
+// Block layout: uint16 cell count, uint16 offset width (1, 2 or 4 bytes),
+// then the offsets of every cell's end, then the bytes.
 constexpr std::size_t kHeader = 4;
-constexpr std::uint16_t kWide = 1;
 
 std::uint16_t Read16(const unsigned char* p) {
     std::uint16_t v;
@@ -18,29 +19,120 @@ std::uint16_t Read16(const unsigned char* p) {
     return v;
 }
 
-std::uint32_t Read32(const unsigned char* p) {
-    std::uint32_t v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
+std::size_t ReadOffset(const unsigned char* p, std::size_t width) {
+    switch (width) {
+    case 1: return *p;
+    case 2: return Read16(p);
+    default: {
+        std::uint32_t v;
+        std::memcpy(&v, p, sizeof v);
+        return v;
+    }
+    }
 }
+
+void WriteOffset(unsigned char* p, std::size_t width, std::size_t value) {
+    switch (width) {
+    case 1: *p = static_cast<unsigned char>(value); break;
+    case 2: {
+        const auto v = static_cast<std::uint16_t>(value);
+        std::memcpy(p, &v, 2);
+        break;
+    }
+    default: {
+        const auto v = static_cast<std::uint32_t>(value);
+        std::memcpy(p, &v, 4);
+    }
+    }
+}
+
+constexpr std::size_t kChunk = 4u << 20;
 
 } // namespace
 
-std::size_t CellStore::StoredCells(const Block& block) { return block ? Read16(block.get()) : 0; }
+// ---- the arena ----------------------------------------------------------------
 
-std::string_view CellStore::CellOf(const Block& block, std::size_t col) {
-    const unsigned char* p = block.get();
-    const std::size_t count = Read16(p);
+CellStore::Arena::~Arena() {
+    for (const auto& [base, size] : chunks_) {
+        ::munmap(base, size);
+    }
+}
+
+unsigned char* CellStore::Arena::Allocate(std::size_t bytes) {
+    if (bytes > kLargest) {
+        return static_cast<unsigned char*>(::operator new(bytes));
+    }
+    const std::size_t rounded = (bytes + kClassStep - 1) / kClassStep * kClassStep;
+    unsigned char*& head = freeLists_[rounded / kClassStep];
+    if (head) {
+        unsigned char* block = head;
+        std::memcpy(&head, block, sizeof head);
+        return block;
+    }
+    if (left_ < rounded) {
+        // A new chunk, in big pages where the system offers them.
+        void* base = ::mmap(nullptr, kChunk, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (base == MAP_FAILED) {
+            throw std::bad_alloc();
+        }
+        ::madvise(base, kChunk, MADV_HUGEPAGE);
+        chunks_.emplace_back(base, kChunk);
+        next_ = static_cast<unsigned char*>(base);
+        left_ = kChunk;
+    }
+    unsigned char* block = next_;
+    next_ += rounded;
+    left_ -= rounded;
+    return block;
+}
+
+void CellStore::Arena::Free(unsigned char* block, std::size_t bytes) {
+    if (bytes > kLargest) {
+        ::operator delete(block);
+        return;
+    }
+    const std::size_t rounded = (bytes + kClassStep - 1) / kClassStep * kClassStep;
+    unsigned char*& head = freeLists_[rounded / kClassStep];
+    std::memcpy(block, &head, sizeof head);
+    head = block;
+}
+
+// ---- blocks -------------------------------------------------------------------
+
+CellStore::CellStore() = default;
+
+CellStore::~CellStore() {
+    for (Block& block : rows_) {
+        Release(block);
+    }
+}
+
+std::size_t CellStore::StoredCells(Block block) { return block ? Read16(block) : 0; }
+
+std::size_t CellStore::BlockSize(Block block) {
+    const std::size_t count = Read16(block);
+    const std::size_t width = Read16(block + 2);
+    return kHeader + count * width + ReadOffset(block + kHeader + (count - 1) * width, width);
+}
+
+std::string_view CellStore::CellOf(Block block, std::size_t col) {
+    const std::size_t count = Read16(block);
     if (col >= count) {
         return {};
     }
-    const bool wide = (Read16(p + 2) & kWide) != 0;
-    const std::size_t width = wide ? 4 : 2;
-    const unsigned char* ends = p + kHeader;
-    auto end = [&](std::size_t i) -> std::size_t { return wide ? Read32(ends + i * 4) : Read16(ends + i * 2); };
-    const std::size_t begin = col == 0 ? 0 : end(col - 1);
+    const std::size_t width = Read16(block + 2);
+    const unsigned char* ends = block + kHeader;
+    const std::size_t begin = col == 0 ? 0 : ReadOffset(ends + (col - 1) * width, width);
+    const std::size_t end = ReadOffset(ends + col * width, width);
     const char* data = reinterpret_cast<const char*>(ends + count * width);
-    return {data + begin, end(col) - begin};
+    return {data + begin, end - begin};
+}
+
+void CellStore::Release(Block& block) {
+    if (block) {
+        arena_.Free(block, BlockSize(block));
+        block = nullptr;
+    }
 }
 
 CellStore::Block CellStore::Build(std::span<const std::string_view> cells) {
@@ -55,15 +147,13 @@ CellStore::Block CellStore::Build(std::span<const std::string_view> cells) {
     for (std::size_t i = 0; i < count; ++i) {
         total += cells[i].size();
     }
-    const bool wide = total > 0xFFFF;
-    const std::size_t width = wide ? 4 : 2;
-    Block block(static_cast<unsigned char*>(::operator new(kHeader + count * width + total)));
-    unsigned char* p = block.get();
+    const std::size_t width = total <= 0xFF ? 1 : total <= 0xFFFF ? 2 : 4;
+    Block block = arena_.Allocate(kHeader + count * width + total);
     const auto count16 = static_cast<std::uint16_t>(count);
-    const std::uint16_t flags = wide ? kWide : 0;
-    std::memcpy(p, &count16, 2);
-    std::memcpy(p + 2, &flags, 2);
-    unsigned char* ends = p + kHeader;
+    const auto width16 = static_cast<std::uint16_t>(width);
+    std::memcpy(block, &count16, 2);
+    std::memcpy(block + 2, &width16, 2);
+    unsigned char* ends = block + kHeader;
     char* data = reinterpret_cast<char*>(ends + count * width);
     std::size_t offset = 0;
     for (std::size_t i = 0; i < count; ++i) {
@@ -71,13 +161,7 @@ CellStore::Block CellStore::Build(std::span<const std::string_view> cells) {
             std::memcpy(data + offset, cells[i].data(), cells[i].size());
         }
         offset += cells[i].size();
-        if (wide) {
-            const auto e = static_cast<std::uint32_t>(offset);
-            std::memcpy(ends + i * 4, &e, 4);
-        } else {
-            const auto e = static_cast<std::uint16_t>(offset);
-            std::memcpy(ends + i * 2, &e, 2);
-        }
+        WriteOffset(ends + i * width, width, offset);
     }
     return block;
 }
@@ -93,14 +177,17 @@ void CellStore::Resize(int colCount, int rowCount) {
         }
     }
     colCount_ = colCount;
-    rows_.resize(static_cast<std::size_t>(rowCount));
+    for (std::size_t r = static_cast<std::size_t>(rowCount); r < rows_.size(); ++r) {
+        Release(rows_[r]);
+    }
+    rows_.resize(static_cast<std::size_t>(rowCount), nullptr);
 }
 
 std::string_view CellStore::Get(int col, int row) const {
     if (row < 0 || row >= RowCount() || col < 0 || col >= colCount_) {
         return {};
     }
-    const Block& block = rows_[static_cast<std::size_t>(row)];
+    const Block block = rows_[static_cast<std::size_t>(row)];
     return block ? CellOf(block, static_cast<std::size_t>(col)) : std::string_view();
 }
 
@@ -112,15 +199,16 @@ void CellStore::Rebuild(int row, std::size_t count, std::size_t setCol, std::str
         texts[c] = c == setCol ? std::string(setText) : std::string(block ? CellOf(block, c) : std::string_view());
     }
     std::vector<std::string_view> views(texts.begin(), texts.end());
-    block = Build(views);
+    Block rebuilt = Build(views);
+    Release(block);
+    block = rebuilt;
 }
 
 void CellStore::Set(int col, int row, std::string_view text) {
     if (row < 0 || row >= RowCount() || col < 0 || col >= colCount_) {
         return;
     }
-    const Block& block = rows_[static_cast<std::size_t>(row)];
-    const std::size_t stored = StoredCells(block);
+    const std::size_t stored = StoredCells(rows_[static_cast<std::size_t>(row)]);
     if (text.empty() && static_cast<std::size_t>(col) >= stored) {
         return;
     }
@@ -131,12 +219,15 @@ void CellStore::SetRow(int row, std::span<const std::string_view> cells) {
     if (row < 0 || row >= RowCount()) {
         return;
     }
-    rows_[static_cast<std::size_t>(row)] = Build(cells.first(std::min(cells.size(), static_cast<std::size_t>(colCount_))));
+    Block rebuilt = Build(cells.first(std::min(cells.size(), static_cast<std::size_t>(colCount_))));
+    Block& block = rows_[static_cast<std::size_t>(row)];
+    Release(block);
+    block = rebuilt;
 }
 
 void CellStore::ClearRow(int row) {
     if (row >= 0 && row < RowCount()) {
-        rows_[static_cast<std::size_t>(row)].reset();
+        Release(rows_[static_cast<std::size_t>(row)]);
     }
 }
 
@@ -187,7 +278,9 @@ void CellStore::MoveCol(int from, int to) {
             std::rotate(t, f, f + 1);
         }
         std::vector<std::string_view> views(texts.begin(), texts.end());
-        block = Build(views);
+        Block rebuilt = Build(views);
+        Release(block);
+        block = rebuilt;
     }
 }
 
@@ -207,6 +300,7 @@ void CellStore::ExchangeCols(int a, int b) {
 
 void CellStore::EraseRow(int row) {
     if (row >= 0 && row < RowCount()) {
+        Release(rows_[static_cast<std::size_t>(row)]);
         rows_.erase(rows_.begin() + row);
     }
 }
@@ -219,13 +313,9 @@ void CellStore::InsertRow(int row) {
 
 std::size_t CellStore::BlockBytes() const {
     std::size_t bytes = rows_.capacity() * sizeof(Block);
-    for (const auto& block : rows_) {
+    for (const Block block : rows_) {
         if (block) {
-            const std::size_t count = StoredCells(block);
-            const bool wide = (Read16(block.get() + 2) & kWide) != 0;
-            const std::string_view last = CellOf(block, count - 1);
-            const char* data = reinterpret_cast<const char*>(block.get() + kHeader + count * (wide ? 4 : 2));
-            bytes += static_cast<std::size_t>(last.data() + last.size() - data) + kHeader + count * (wide ? 4 : 2);
+            bytes += BlockSize(block);
         }
     }
     return bytes;

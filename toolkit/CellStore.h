@@ -9,11 +9,12 @@
 
 namespace norvalt {
 
-// The texts of a string grid, by column and row, in one heap block per row:
-// a small header, the end offset of every stored cell, then the cells' bytes
-// back to back. An empty row costs one null pointer; trailing empty cells are
-// not stored. A million records of twenty-odd short cells take a couple of
-// hundred bytes each, with no allocation per cell.
+// The texts of a string grid, by column and row, in one block per row: a
+// small header, the end offset of every stored cell (one byte each while the
+// row's text is short), then the cells' bytes back to back. An empty row
+// costs one null pointer; trailing empty cells are not stored. Blocks come
+// from the store's own arena of large chunks, so that a million rows cost no
+// allocator overhead per row and the memory is mapped in big pages.
 class CellStore {
 public:
     int ColCount() const { return colCount_; }
@@ -40,20 +41,44 @@ public:
     // Inserts an empty row at the index; the count grows by one.
     void InsertRow(int row);
 
-    // Heap bytes the texts take (blocks only, without the allocator's share).
+    // Bytes the row blocks take.
     std::size_t BlockBytes() const;
 
-private:
-    struct Free {
-        void operator()(unsigned char* p) const { ::operator delete(p); }
-    };
-    using Block = std::unique_ptr<unsigned char, Free>;
+    CellStore();
+    ~CellStore();
+    CellStore(const CellStore&) = delete;
+    CellStore& operator=(const CellStore&) = delete;
 
-    static std::size_t StoredCells(const Block& block);
-    static std::string_view CellOf(const Block& block, std::size_t col);
-    static Block Build(std::span<const std::string_view> cells);
+private:
+    using Block = unsigned char*;
+
+    // Blocks by size class (8-byte steps); larger ones from the heap.
+    class Arena {
+    public:
+        Arena() = default;
+        ~Arena();
+        Arena(const Arena&) = delete;
+        Arena& operator=(const Arena&) = delete;
+        unsigned char* Allocate(std::size_t bytes);
+        void Free(unsigned char* block, std::size_t bytes);
+
+    private:
+        static constexpr std::size_t kClassStep = 8;
+        static constexpr std::size_t kLargest = 1024;
+        std::vector<unsigned char*> freeLists_ = std::vector<unsigned char*>(kLargest / kClassStep + 1, nullptr);
+        std::vector<std::pair<void*, std::size_t>> chunks_;
+        unsigned char* next_ = nullptr;
+        std::size_t left_ = 0;
+    };
+
+    static std::size_t StoredCells(Block block);
+    static std::size_t BlockSize(Block block);
+    static std::string_view CellOf(Block block, std::size_t col);
+    Block Build(std::span<const std::string_view> cells);
+    void Release(Block& block);
     void Rebuild(int row, std::size_t count, std::size_t setCol, std::string_view setText);
 
+    Arena arena_;
     int colCount_ = 0;
     std::vector<Block> rows_;
 };

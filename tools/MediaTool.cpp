@@ -145,14 +145,14 @@ struct MediaRecords : TRecordSink {
 
 // Reads a media file; nothing when it cannot be read or a line ended it.
 std::optional<MediaRecords> LoadMedia(const Context& ctx, const std::string& file, TRecordType type, int& status) {
-    const TReadResult read = ReadWholeFile(file);
-    if (read.failure) {
-        ctx.err << file << ": " << FileErrorText(read.failure->error) << " (" << read.failure->detail << ")\n";
+    MediaRecords records(ctx, file);
+    std::optional<TFileFailure> readFailure;
+    records.summary = LoadRecordFile(type, file, records, readFailure);
+    if (readFailure) {
+        ctx.err << file << ": " << FileErrorText(readFailure->error) << " (" << readFailure->detail << ")\n";
         status = kFailed;
         return std::nullopt;
     }
-    MediaRecords records(ctx, file);
-    records.summary = LoadRecords(type, read.bytes, records);
     if (records.summary.failure) {
         ctx.err << file << ":" << records.summary.failure->lineNumber << ": "
                 << Utf8(records.summary.failure->message) << "\n";

@@ -13,6 +13,9 @@
 #include "media/Tran01Layout.h"
 #include "text/Exception.h"
 #include "text/Literal.h"
+#include "text/Numbers.h"
+
+#include <cmath>
 
 using namespace norvalt;
 using namespace norvalt::literals;
@@ -85,6 +88,50 @@ TEST(FillOps, DecimalReadAndWrite) {
     EXPECT_EQ(DecimalWrite("1234567.89", 2, 14), "00000123456789");
 }
 
+// The quick paths of decimal read and write give what the general conversion
+// gives, on fields and cells of every shape the files and panels produce.
+TEST(FillOps, DecimalReadAndWriteAgreeWithTheGeneralConversion) {
+    auto generalRead = [](std::string_view f, int m) {
+        return FloatToStr(static_cast<double>(StrToFloat(f)) / std::pow(10.0, m));
+    };
+    auto generalWrite = [](std::string_view c, int m, std::size_t w) -> std::string {
+        try {
+            return RightAlignFill(FloatToStr(StrToFloat(c) * std::pow(10.0L, m)), w, '0');
+        } catch (const EConvertError&) {
+            return "conversion error";
+        }
+    };
+    auto quickWrite = [](std::string_view c, int m, std::size_t w) -> std::string {
+        try {
+            return DecimalWrite(c, m, w);
+        } catch (const EConvertError&) {
+            return "conversion error";
+        }
+    };
+    std::uint64_t x = 12345;
+    auto next = [&] {
+        x = x * 6364136223846793005ull + 1442695040888963407ull;
+        return x >> 11;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const int m = static_cast<int>(next() % 5);
+        const std::size_t width = 1 + next() % 14;
+        std::string field = std::to_string(next() % 100000000000000ull);
+        field = std::string(width > field.size() ? width - field.size() : 0, '0') + field;
+        ASSERT_EQ(DecimalRead(field, m), generalRead(field, m)) << field << " " << m;
+        const std::string cell = DecimalRead(field, m);
+        for (const std::string& c : {cell, "-" + cell, cell + ".", "0" + cell}) {
+            ASSERT_EQ(quickWrite(c, m, 14), generalWrite(c, m, 14)) << c << " " << m;
+        }
+    }
+    for (const char* c : {"0", "-0", ".5", "5.", "00.10", "12.345", "1e3", " 12", "999999999999.99"}) {
+        EXPECT_EQ(DecimalWrite(c, 2, 14), generalWrite(c, 2, 14)) << c;
+    }
+    for (const char* bad : {"", ".", "-", "1,5", "abc"}) {
+        EXPECT_THROW(DecimalWrite(bad, 2, 14), EConvertError) << bad;
+    }
+}
+
 TEST(RecordType, FileNamesDecideTheType) {
     const std::pair<const char*, std::optional<TRecordType>> cases[] = {
         {"/data/tran01", TRecordType::Tran01},  {"Tran01", TRecordType::Tran01},  {"TRAN01", TRecordType::Tran01},
@@ -105,6 +152,20 @@ TEST(MediaFile, SplitsAtCrLfLfAndCr) {
     EXPECT_EQ(SplitLines("a\r\n\r\nb"), (std::vector<std::string_view>{"a", "", "b"}));
     EXPECT_EQ(SplitLines("\n\r"), (std::vector<std::string_view>{"", ""}));
     EXPECT_TRUE(SplitLines("").empty());
+}
+
+TEST(MediaFile, LinesSplitInPiecesAreTheLinesOfTheWhole) {
+    const std::string text = "a\r\nbb\ncc\r\r\n\nd\r\ne\r";
+    for (std::size_t piece = 1; piece <= text.size(); ++piece) {
+        std::vector<std::string> lines;
+        TLineSplitter splitter;
+        for (std::size_t at = 0; at < text.size(); at += piece) {
+            splitter.Feed(std::string_view(text).substr(at, piece), [&](std::string_view l) { lines.emplace_back(l); });
+        }
+        splitter.Finish([&](std::string_view l) { lines.emplace_back(l); });
+        const auto whole = SplitLines(text);
+        EXPECT_EQ(lines, std::vector<std::string>(whole.begin(), whole.end())) << "pieces of " << piece;
+    }
 }
 
 // The worked line of the layout: every field with its position.
