@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "toolkit/MoveItem.h"
+
 namespace norvalt {
 
 // A growable list of nullable, owned entries: reading past the end yields
@@ -48,13 +50,7 @@ public:
             return;
         }
         PadTo(std::max(from, to) + 1);
-        auto f = items_.begin() + static_cast<std::ptrdiff_t>(from);
-        auto t = items_.begin() + static_cast<std::ptrdiff_t>(to);
-        if (from < to) {
-            std::rotate(f, f + 1, t + 1);
-        } else {
-            std::rotate(t, f, f + 1);
-        }
+        MoveItem(items_, from, to);
     }
     auto begin() { return items_.begin(); }
     auto end() { return items_.end(); }

@@ -1,5 +1,7 @@
 #include "toolkit/CellStore.h"
 
+#include "toolkit/MoveItem.h"
+
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -241,13 +243,7 @@ void CellStore::MoveRow(int from, int to) {
     if (from == to || from < 0 || to < 0 || from >= RowCount() || to >= RowCount()) {
         return;
     }
-    auto f = rows_.begin() + from;
-    auto t = rows_.begin() + to;
-    if (from < to) {
-        std::rotate(f, f + 1, t + 1);
-    } else {
-        std::rotate(t, f, f + 1);
-    }
+    MoveItem(rows_, static_cast<std::size_t>(from), static_cast<std::size_t>(to));
 }
 
 void CellStore::ExchangeRows(int a, int b) {
@@ -270,13 +266,7 @@ void CellStore::MoveCol(int from, int to) {
         for (int c = 0; c < colCount_; ++c) {
             texts[static_cast<std::size_t>(c)] = std::string(CellOf(block, static_cast<std::size_t>(c)));
         }
-        auto f = texts.begin() + from;
-        auto t = texts.begin() + to;
-        if (from < to) {
-            std::rotate(f, f + 1, t + 1);
-        } else {
-            std::rotate(t, f, f + 1);
-        }
+        MoveItem(texts, static_cast<std::size_t>(from), static_cast<std::size_t>(to));
         std::vector<std::string_view> views(texts.begin(), texts.end());
         Block rebuilt = Build(views);
         Release(block);

@@ -6,6 +6,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/QtBridge.h"
+#include "toolkit/QtWidgets.h"
 
 namespace norvalt {
 
@@ -15,14 +16,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override {
-        if (owner_->OnKeyDown) {
-            int key = ToVirtualKey(e->key());
-            if (key != 0) {
-                Application().Dispatch([&] { owner_->OnKeyDown(*owner_, key, ToShiftState(e->modifiers())); });
-                if (key == 0) {
-                    return;
-                }
-            }
+        if (ForwardKeyDown(owner_->OnKeyDown, *owner_, e)) {
+            return;
         }
         // Enter is the program's key for the next field, not the list's.
         if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {

@@ -8,6 +8,7 @@
 #include "text/Amount.h"
 #include "toolkit/Application.h"
 #include "toolkit/QtBridge.h"
+#include "toolkit/QtWidgets.h"
 
 namespace norvalt {
 
@@ -33,14 +34,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override {
-        if (owner_->OnKeyDown) {
-            int key = ToVirtualKey(e->key());
-            if (key != 0) {
-                Application().Dispatch([&] { owner_->OnKeyDown(*owner_, key, ToShiftState(e->modifiers())); });
-                if (key == 0) {
-                    return;
-                }
-            }
+        if (ForwardKeyDown(owner_->OnKeyDown, *owner_, e)) {
+            return;
         }
         if (e->key() == Qt::Key_Escape) {
             Application().Dispatch([&] { owner_->ShowValue(true); });

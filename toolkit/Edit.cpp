@@ -6,25 +6,9 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/QtBridge.h"
+#include "toolkit/QtWidgets.h"
 
 namespace norvalt {
-
-// Refuses an edit whose result CP950 cannot hold or that passes the byte limit.
-class TEdit::Limit : public QValidator {
-public:
-    Limit(TEdit* owner, QObject* parent) : QValidator(parent), owner_(owner) {}
-    State validate(QString& input, int&) const override {
-        const auto bytes = FromQString(input);
-        if (!bytes || (owner_->maxLength_ > 0 && static_cast<int>(bytes->size()) > owner_->maxLength_)) {
-            Application().Beep();
-            return Invalid;
-        }
-        return Acceptable;
-    }
-
-private:
-    TEdit* owner_;
-};
 
 class TEdit::Line : public QLineEdit {
 public:
@@ -32,16 +16,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override {
-        if (owner_->OnKeyDown) {
-            int key = ToVirtualKey(e->key());
-            if (key != 0) {
-                Application().Dispatch([&] { owner_->OnKeyDown(*owner_, key, ToShiftState(e->modifiers())); });
-                if (key == 0) {
-                    return;
-                }
-            }
+        if (!ForwardKeyDown(owner_->OnKeyDown, *owner_, e)) {
+            QLineEdit::keyPressEvent(e);
         }
-        QLineEdit::keyPressEvent(e);
     }
     void focusInEvent(QFocusEvent* e) override {
         QLineEdit::focusInEvent(e);
@@ -62,7 +39,7 @@ private:
 
 TEdit::TEdit(TWinControl* parent) : TControl(parent, new Line(this)) {
     auto* line = static_cast<QLineEdit*>(Widget());
-    line->setValidator(new Limit(this, line));
+    line->setValidator(new Cp950Limit([this] { return maxLength_; }, line));
     QObject::connect(line, &QLineEdit::textEdited, [this] { programTextShown_ = false; });
     QObject::connect(line, &QLineEdit::textChanged, [this] {
         if (OnChange) {

@@ -36,7 +36,6 @@ protected:
 
 private:
     class Line;
-    class Limit;
     int maxLength_ = 0;
     std::string programText_; // the bytes last set by the program
     bool programTextShown_ = false;

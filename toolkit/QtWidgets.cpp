@@ -1,7 +1,11 @@
 #include "toolkit/QtWidgets.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "toolkit/Application.h"
+#include "toolkit/QtBridge.h"
 
 namespace norvalt {
 
@@ -44,6 +48,28 @@ void NvContainer::mouseReleaseEvent(QMouseEvent* e) {
     } else {
         QWidget::mouseReleaseEvent(e);
     }
+}
+
+QValidator::State Cp950Limit::validate(QString& input, int&) const {
+    const auto bytes = FromQString(input);
+    const int limit = maxLength_ ? maxLength_() : 0;
+    if (!bytes || (limit > 0 && static_cast<int>(bytes->size()) > limit)) {
+        Application().Beep();
+        return Invalid;
+    }
+    return Acceptable;
+}
+
+bool ForwardKeyDown(const TKeyEvent& handler, TControl& sender, QKeyEvent* e) {
+    if (!handler) {
+        return false;
+    }
+    int key = ToVirtualKey(e->key());
+    if (key == 0) {
+        return false;
+    }
+    Application().Dispatch([&] { handler(sender, key, ToShiftState(e->modifiers())); });
+    return key == 0;
 }
 
 } // namespace norvalt

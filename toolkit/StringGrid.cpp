@@ -11,7 +11,9 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Canvas.h"
+#include "toolkit/MoveItem.h"
 #include "toolkit/QtBridge.h"
+#include "toolkit/QtWidgets.h"
 
 namespace norvalt {
 
@@ -641,8 +643,7 @@ void TStringGrid::MoveRow(int from, int to) {
         HideEditor();
     }
     if (!rowHeights_.empty()) {
-        auto f = rowHeights_.begin() + from, t = rowHeights_.begin() + to;
-        from < to ? std::rotate(f, f + 1, t + 1) : std::rotate(t, f, f + 1);
+        MoveItem(rowHeights_, static_cast<std::size_t>(from), static_cast<std::size_t>(to));
     }
     RowMoved(from, to);
     if (row_ == from) {
@@ -667,8 +668,7 @@ void TStringGrid::MoveColumn(int from, int to) {
     if (editing) {
         HideEditor();
     }
-    auto f = colWidths_.begin() + from, t = colWidths_.begin() + to;
-    from < to ? std::rotate(f, f + 1, t + 1) : std::rotate(t, f, f + 1);
+    MoveItem(colWidths_, static_cast<std::size_t>(from), static_cast<std::size_t>(to));
     ColumnMoved(from, to);
     if (col_ == from) {
         col_ = to;
@@ -1017,27 +1017,11 @@ void TStringGrid::PlaceEditor() {
 
 // ---- the editor ----------------------------------------------------------------
 
-class TInplaceEdit::Limit : public QValidator {
-public:
-    Limit(TInplaceEdit* owner, QObject* parent) : QValidator(parent), owner_(owner) {}
-    State validate(QString& input, int&) const override {
-        const auto bytes = FromQString(input);
-        if (!bytes || (owner_->maxLength_ > 0 && static_cast<int>(bytes->size()) > owner_->maxLength_)) {
-            Application().Beep();
-            return Invalid;
-        }
-        return Acceptable;
-    }
-
-private:
-    TInplaceEdit* owner_;
-};
-
 class TInplaceEdit::Line : public QLineEdit {
 public:
     Line(TInplaceEdit* owner, QWidget* parent) : QLineEdit(parent), owner_(owner) {
         setFrame(false);
-        setValidator(new Limit(owner, this));
+        setValidator(new Cp950Limit([owner] { return owner->maxLength_; }, this));
         hide();
     }
 

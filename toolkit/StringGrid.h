@@ -260,7 +260,6 @@ protected:
 
 private:
     class Line;
-    class Limit;
     TStringGrid& grid_;
     Line* line_;
     int maxLength_ = 0;

@@ -141,13 +141,21 @@ struct MediaRecords : TRecordSink {
     std::vector<std::vector<std::string>> records;
     std::vector<std::size_t> lines;
     TLoadSummary summary;
+    TRecordType type = TRecordType::Tran01;
 };
 
-// Reads a media file; nothing when it cannot be read or a line ended it.
-std::optional<MediaRecords> LoadMedia(const Context& ctx, const std::string& file, TRecordType type, int& status) {
+// Reads a media file of the type its name (or --type) gives; nothing when the
+// type is unknown, the file cannot be read or a line ended it.
+std::optional<MediaRecords> LoadMedia(const Context& ctx, const std::string& file, int& status) {
+    const auto type = TypeFor(ctx, file);
+    if (!type) {
+        status = kFailed;
+        return std::nullopt;
+    }
     MediaRecords records(ctx, file);
+    records.type = *type;
     std::optional<TFileFailure> readFailure;
-    records.summary = LoadRecordFile(type, file, records, readFailure);
+    records.summary = LoadRecordFile(*type, file, records, readFailure);
     if (readFailure) {
         ctx.err << file << ": " << FileErrorText(readFailure->error) << " (" << readFailure->detail << ")\n";
         status = kFailed;
@@ -172,17 +180,13 @@ std::vector<std::string> Headings(TRecordType type) {
 }
 
 int Show(const Context& ctx, const std::string& file) {
-    const auto type = TypeFor(ctx, file);
-    if (!type) {
-        return kFailed;
-    }
     int status = kOk;
-    const auto records = LoadMedia(ctx, file, *type, status);
+    const auto records = LoadMedia(ctx, file, status);
     if (!records) {
         return status;
     }
     std::string text;
-    const auto headings = Headings(*type);
+    const auto headings = Headings(records->type);
     for (std::size_t i = 0; i < headings.size(); ++i) {
         text += (i ? "\t" : "") + EscapeCell(Utf8(headings[i]));
     }
@@ -198,17 +202,13 @@ int Show(const Context& ctx, const std::string& file) {
 }
 
 int MediaToCsv(const Context& ctx, const std::string& in, const std::string& out) {
-    const auto type = TypeFor(ctx, in);
-    if (!type) {
-        return kFailed;
-    }
     int status = kOk;
-    const auto records = LoadMedia(ctx, in, *type, status);
+    const auto records = LoadMedia(ctx, in, status);
     if (!records) {
         return status;
     }
     std::vector<std::string> utf8;
-    for (const auto& h : Headings(*type)) {
+    for (const auto& h : Headings(records->type)) {
         utf8.push_back(Utf8(h));
     }
     std::string csv = "\xEF\xBB\xBF" + CsvRecord(utf8);
@@ -331,12 +331,8 @@ private:
 };
 
 int Check(const Context& ctx, const std::string& file) {
-    const auto type = TypeFor(ctx, file);
-    if (!type) {
-        return kFailed;
-    }
     int status = kOk;
-    const auto records = LoadMedia(ctx, file, *type, status);
+    const auto records = LoadMedia(ctx, file, status);
     if (!records) {
         return status;
     }
