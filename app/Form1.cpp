@@ -230,6 +230,7 @@ void TForm1::PageControl1Change() {
     // The Tran11 panel's lock comes with that panel.
     ApplyColumnSet(PageControl1.ActivePageIndex());
     FPrevPageIndex = PageControl1.ActivePageIndex();
+    unexported_ = false; // the records are gone, with the user's consent
 }
 
 void TForm1::PageControl1DrawTab(TPageControl& control, int tabIndex, const TRect& rect, bool active,
@@ -290,6 +291,7 @@ void TForm1::ImportFrame(int buttonPage) {
     openedFile_ = *file;
     DataGrid.SetRowCount(2);
     ClearFirstRow();
+    unexported_ = false; // the user agreed to replace the records
     const auto type = RecordTypeFromFileName(*file);
     if (!type) {
         dialogs.ShowMessage(buttonPage == 1
@@ -350,6 +352,7 @@ void TForm1::LoadRecordFile(TRecordType type, int firstRow) {
     GridSink sink(*this, firstRow);
     std::optional<TFileFailure> readFailure;
     const TLoadSummary summary = norvalt::LoadRecordFile(type, openedFile_, sink, readFailure);
+    unexported_ = false;
     if (readFailure) {
         busy.reset();
         DataGrid.SetRowCount(2);
@@ -357,7 +360,6 @@ void TForm1::LoadRecordFile(TRecordType type, int firstRow) {
         dialogs.ShowError(ReadFailureText(openedFile_, *readFailure));
         return;
     }
-    unexported_ = false;
     busy.reset();
     // The records taken stay visible, with one empty row after them, also when
     // a line ended the import with a conversion error.

@@ -312,6 +312,15 @@ TEST_F(Tran01PanelTest, ClosingWithUnexportedChangesAsks) {
     form->FormCloseQuery(canClose);
     EXPECT_TRUE(canClose) << "exported since: no question";
     EXPECT_EQ(Questions().size(), 1u);
+
+    // Records given up at a page switch need no question either.
+    TypeOutright("B0002");
+    P().Tran01_OKBTN.Click();
+    dialogs.QueueAnswer(mrOk);
+    form->PageControl1.ClickTab(2);
+    form->FormCloseQuery(canClose);
+    EXPECT_TRUE(canClose);
+    EXPECT_EQ(Questions().size(), 2u) << "only the page switch asked";
 }
 
 } // namespace
