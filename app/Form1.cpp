@@ -196,9 +196,9 @@ void TForm1::ClearFirstRow() {
 }
 
 void TForm1::ClearGrid() {
-    for (int r = DataGrid.RowCount() - 1; r >= 2; --r) {
-        DataGrid.DeleteRow(r);
-    }
+    // Every row from the last down to row 2 goes, in one step: a grid of a
+    // million records is emptied at once, not row by row.
+    DataGrid.DeleteRowsFrom(2);
     ClearFirstRow();
 }
 

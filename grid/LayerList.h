@@ -40,6 +40,12 @@ public:
             items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
         }
     }
+    // Destroys and removes every entry from `index` on.
+    void Truncate(std::size_t index) {
+        if (index < items_.size()) {
+            items_.resize(index);
+        }
+    }
     void Swap(std::size_t a, std::size_t b) {
         PadTo(std::max(a, b) + 1);
         std::swap(items_[a], items_[b]);

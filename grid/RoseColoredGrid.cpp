@@ -357,6 +357,30 @@ void TRoseColoredGrid::DeleteRow(int index) {
     Invalidate();
 }
 
+void TRoseColoredGrid::DeleteRowsFrom(int first) {
+    first = std::max(first, FixedRows() + 1);
+    if (first >= RowCount()) {
+        return;
+    }
+    if (EditorVisible() && EditorRow() >= first) {
+        HideEditor();
+    }
+    const auto at = static_cast<std::size_t>(first);
+    rowLayer_.Truncate(at);
+    for (auto& column : cellLayer_) {
+        if (column) {
+            column->Truncate(at);
+        }
+    }
+    for (auto& column : hints_) {
+        if (column) {
+            column->Truncate(at);
+        }
+    }
+    SetRowCount(first);
+    Invalidate();
+}
+
 void TRoseColoredGrid::ExchangeRows(int a, int b) {
     if (a == b || a < 0 || b < 0) {
         return;

@@ -92,6 +92,9 @@ public:
     void InsertRow(int index);
     void InsertCol(int index);
     void DeleteRow(int index);
+    // Deletes every row from `first` to the last, as DeleteRow on each from
+    // the last up would, in one step (never the last non-fixed row).
+    void DeleteRowsFrom(int first);
     void ExchangeRows(int a, int b);
     void ExchangeCols(int a, int b);
 

@@ -152,6 +152,42 @@ TEST_F(GridModelTest, DeleteRowMovesTextsRecordsAndHintsUp) {
     EXPECT_EQ(grid.RowCount(), 4);
 }
 
+TEST_F(GridModelTest, DeletingTheTrailingRowsAtOnceEndsAsDeletingThemOneByOne) {
+    TForm f;
+    TRoseColoredGrid oneByOne(&f);
+    for (TRoseColoredGrid* g : {&grid, &oneByOne}) {
+        g->SetColCount(5);
+        g->SetRowCount(6);
+        for (int r = 0; r < 6; ++r) {
+            g->SetCells(1, r, "t" + std::to_string(r));
+            g->ColorRow(r, RGB(1, 2, static_cast<std::uint8_t>(r)));
+            g->SetHintCell(2, r, "h");
+            g->AlignCell(3, r, taCenter);
+        }
+        g->FixedAlignRow(4, taRightJustify);
+        g->SetRow(5);
+    }
+    grid.DeleteRowsFrom(2);
+    for (int r = 5; r >= 2; --r) {
+        oneByOne.DeleteRow(r);
+    }
+    for (TRoseColoredGrid* g : {&grid, &oneByOne}) {
+        EXPECT_EQ(g->RowCount(), 2);
+        EXPECT_EQ(g->Cells(1, 1), "t1");
+        EXPECT_EQ(g->Row(), 1);
+        g->SetRowCount(6);
+        EXPECT_EQ(g->Cells(1, 4), "");
+        EXPECT_EQ(g->RowRecord(4), nullptr);
+        EXPECT_EQ(g->CellRecord(3, 4), nullptr);
+        EXPECT_EQ(g->HintCell(2, 4), "");
+        EXPECT_EQ(g->FixedRowRecord(4)->Alignment, taRightJustify) << "the fixed layer stays";
+        EXPECT_EQ(g->CellColor(1, 1), RGB(1, 2, 1));
+    }
+    grid.SetRowCount(2);
+    grid.DeleteRowsFrom(1); // the last non-fixed row stays
+    EXPECT_EQ(grid.RowCount(), 2);
+}
+
 TEST_F(GridModelTest, InsertRowAtAFixedRowInsertsBelowItAndLeavesTheFixedLayer) {
     grid.FixedAlignRow(1, taCenter);
     grid.AlignRow(1, taRightJustify);
