@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "text/Exception.h"
 #include "text/Literal.h"
 #include "text/Numbers.h"
 
@@ -114,7 +115,11 @@ std::string DecimalRead(std::string_view field, int decimals) {
         }
         return out;
     }
+    // A number too large for double precision (1e999) is no number here.
     const double value = static_cast<double>(StrToFloat(field));
+    if (!std::isfinite(value)) {
+        throw EConvertError::NotAFloat(field);
+    }
     const double quotient = value / std::pow(10.0, decimals);
     return FloatToStr(quotient);
 }
@@ -144,6 +149,9 @@ std::string DecimalWrite(std::string_view cell, int decimals, std::size_t width)
         return RightAlignFill(text, width, '0');
     }
     const long double product = StrToFloat(cell) * std::pow(10.0L, decimals);
+    if (!std::isfinite(product)) {
+        throw EConvertError::NotAFloat(cell);
+    }
     return RightAlignFill(FloatToStr(product), width, '0');
 }
 

@@ -254,6 +254,12 @@ std::int32_t StrToInt(std::string_view text) {
 }
 
 std::string FloatToStr(long double value) {
+    if (std::isnan(value)) {
+        return "NAN";
+    }
+    if (std::isinf(value)) {
+        return value < 0 ? "-INF" : "INF";
+    }
     Decimal d = Decimal::Of(value);
     d.RoundTo(15);
     if (d.IsZero()) {

@@ -80,6 +80,7 @@ TEST(FillOps, DecimalReadAndWrite) {
     EXPECT_EQ(DecimalRead("000012", 0), "12");
     EXPECT_EQ(DecimalRead("99999999999999", 2), "999999999999.99");
     EXPECT_THROW(DecimalRead("       ", 4), EConvertError);
+    EXPECT_THROW(DecimalRead(" 1e999 ", 4), EConvertError) << "too large for double precision";
     EXPECT_EQ(DecimalWrite("1.2345", 4, 7), "0012345");
     EXPECT_EQ(DecimalWrite("0", 4, 7), "0000000");
     EXPECT_EQ(DecimalWrite("-1.5", 4, 7), "-015000");
@@ -276,6 +277,44 @@ TEST(RecordLoader, SkipsRefusesAndStopsAtAConversionError) {
     ASSERT_TRUE(summary.failure);
     EXPECT_EQ(summary.failure->lineNumber, 6u);
     EXPECT_EQ(summary.failure->message, "'xxxxxxxxxxxxxx' is not a valid floating point value");
+}
+
+// Lines of any bytes import without a crash: every line is taken, skipped,
+// refused or ends the import with a conversion error, and every record taken
+// is written back as 121 bytes (or refused with a conversion error).
+TEST(RecordLoader, AnyBytesImportWithoutACrash) {
+    const std::string alphabet = std::string("0123456789    .-+eE,xA") + "\xA5\xE6\xFF\x80\t\0";
+    std::uint64_t x = 99;
+    auto next = [&] {
+        x = x * 6364136223846793005ull + 1442695040888963407ull;
+        return x >> 33;
+    };
+    struct Keep : TRecordSink {
+        void WrongLength(std::size_t, std::string_view) override {}
+        void Refused(std::size_t, const std::string&) override {}
+        void Record(std::size_t, std::span<const std::string> c) override { rows.emplace_back(c.begin(), c.end()); }
+        std::vector<std::vector<std::string>> rows;
+    };
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes;
+        for (int l = 0; l < 20; ++l) {
+            const std::size_t length = next() % 4 == 0 ? next() % 130 : 121;
+            for (std::size_t i = 0; i < length; ++i) {
+                bytes += next() % 3 == 0 ? alphabet[next() % alphabet.size()] : static_cast<char>('0' + next() % 10);
+            }
+            bytes += next() % 2 ? "\r\n" : "\n";
+        }
+        Keep sink;
+        const TLoadSummary summary = LoadRecords(TRecordType::Tran01, bytes, sink);
+        EXPECT_EQ(summary.taken, sink.rows.size());
+        for (const auto& row : sink.rows) {
+            std::vector<std::string_view> views(row.begin(), row.end());
+            try {
+                EXPECT_EQ(FormatTran01(views).size(), 121u);
+            } catch (const EConvertError&) {
+            }
+        }
+    }
 }
 
 class TempDir : public testing::Test {

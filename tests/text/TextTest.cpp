@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "text/Cp950.h"
 #include "text/Exception.h"
 #include "text/Literal.h"
@@ -95,6 +97,7 @@ TEST(Numbers, ShortestNumberText) {
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(FloatToStr(value), text);
     }
+    EXPECT_EQ(FloatToStr(std::numeric_limits<long double>::infinity()), "INF");
 }
 
 TEST(Numbers, FormatPatterns) {
