@@ -10,23 +10,38 @@ namespace norvalt {
 
 using namespace literals;
 
-std::string RightAlignFill(std::string_view text, std::size_t width, char fill) {
+void AppendRightAligned(std::string& out, std::string_view text, std::size_t width, char fill) {
     if (text.size() >= width) {
-        return std::string(text.substr(0, width));
+        out.append(text.substr(0, width));
+        return;
     }
-    std::string out(text);
     const std::size_t missing = width - text.size();
-    const std::size_t at = (!out.empty() && out[0] == '-') ? 1 : 0;
-    out.insert(at, missing, fill);
+    if (!text.empty() && text[0] == '-') {
+        out += '-';
+        text.remove_prefix(1);
+    }
+    out.append(missing, fill);
+    out.append(text);
+}
+
+void AppendLeftAligned(std::string& out, std::string_view text, std::size_t width, char fill) {
+    if (text.size() >= width) {
+        out.append(text.substr(text.size() - width));
+        return;
+    }
+    out.append(text);
+    out.append(width - text.size(), fill);
+}
+
+std::string RightAlignFill(std::string_view text, std::size_t width, char fill) {
+    std::string out;
+    AppendRightAligned(out, text, width, fill);
     return out;
 }
 
 std::string LeftAlignFill(std::string_view text, std::size_t width, char fill) {
-    if (text.size() >= width) {
-        return std::string(text.substr(text.size() - width));
-    }
-    std::string out(text);
-    out.append(width - text.size(), fill);
+    std::string out;
+    AppendLeftAligned(out, text, width, fill);
     return out;
 }
 
@@ -127,7 +142,7 @@ std::string DecimalRead(std::string_view field, int decimals) {
 // A plain decimal cell (an optional minus, digits, at most m decimals, no more
 // than 15 digits in all) times 10^m is a whole number written exactly: the
 // digits shifted. Anything else takes the general path.
-std::string DecimalWrite(std::string_view cell, int decimals, std::size_t width) {
+void AppendDecimalWrite(std::string& out, std::string_view cell, int decimals, std::size_t width) {
     std::string_view body = cell;
     const bool negative = !body.empty() && body.front() == '-';
     if (negative) {
@@ -138,21 +153,48 @@ std::string DecimalWrite(std::string_view cell, int decimals, std::size_t width)
     const std::string_view fraction = point == std::string_view::npos ? std::string_view() : body.substr(point + 1);
     const auto m = static_cast<std::size_t>(decimals);
     if (decimals >= 0 && (AllDigits(whole) || (whole.empty() && !fraction.empty())) &&
-        (fraction.empty() || AllDigits(fraction)) && fraction.size() <= m && whole.size() + m <= 15 &&
-        (point == std::string_view::npos || !fraction.empty() || !whole.empty())) {
-        std::string digits(whole);
-        digits += fraction;
-        digits.append(m - fraction.size(), '0');
-        const std::string_view significant = Significant(digits);
-        std::string text = (negative && significant != "0") ? "-" : "";
-        text += significant.empty() ? std::string_view("0") : significant;
-        return RightAlignFill(text, width, '0');
+        (fraction.empty() || AllDigits(fraction)) && fraction.size() <= m && whole.size() + m <= 15) {
+        char digits[40];
+        std::size_t n = 0;
+        for (char c : whole) {
+            digits[n++] = c;
+        }
+        for (char c : fraction) {
+            digits[n++] = c;
+        }
+        for (std::size_t k = fraction.size(); k < m; ++k) {
+            digits[n++] = '0';
+        }
+        std::size_t first = 0;
+        while (first + 1 < n && digits[first] == '0') {
+            ++first;
+        }
+        char text[41];
+        std::size_t length = 0;
+        const bool zero = n == 0 || (n - first == 1 && digits[first] == '0');
+        if (negative && !zero) {
+            text[length++] = '-';
+        }
+        if (n == 0) {
+            text[length++] = '0';
+        }
+        for (std::size_t k = first; k < n; ++k) {
+            text[length++] = digits[k];
+        }
+        AppendRightAligned(out, std::string_view(text, length), width, '0');
+        return;
     }
     const long double product = StrToFloat(cell) * std::pow(10.0L, decimals);
     if (!std::isfinite(product)) {
         throw EConvertError::NotAFloat(cell);
     }
-    return RightAlignFill(FloatToStr(product), width, '0');
+    AppendRightAligned(out, FloatToStr(product), width, '0');
+}
+
+std::string DecimalWrite(std::string_view cell, int decimals, std::size_t width) {
+    std::string out;
+    AppendDecimalWrite(out, cell, decimals, width);
+    return out;
 }
 
 } // namespace norvalt

@@ -28,6 +28,10 @@ std::string FormatNumberText(std::string_view text, std::string_view pattern);
 // "--" for the list item "空白"; any other text as it is.
 std::string DashForBlank(std::string_view text);
 
+// The same fillings appended to out (no text is made on the way).
+void AppendRightAligned(std::string& out, std::string_view text, std::size_t width, char fill);
+void AppendLeftAligned(std::string& out, std::string_view text, std::size_t width, char fill);
+
 // Decimal read with m decimals: the field read as a number in double
 // precision, divided by 10^m, written as number text. Raises EConvertError.
 std::string DecimalRead(std::string_view field, int decimals);
@@ -35,5 +39,6 @@ std::string DecimalRead(std::string_view field, int decimals);
 // 10^m in extended precision, written as number text and right-aligned with
 // "0" to the width. Raises EConvertError.
 std::string DecimalWrite(std::string_view cell, int decimals, std::size_t width);
+void AppendDecimalWrite(std::string& out, std::string_view cell, int decimals, std::size_t width);
 
 } // namespace norvalt

@@ -214,7 +214,14 @@ std::optional<TFileFailure> WriteAtomically(const std::filesystem::path& request
     std::string buffer;
     bool more = true;
     while (more) {
-        more = fill(buffer);
+        try {
+            more = fill(buffer);
+        } catch (...) {
+            // Whatever stops the making of the bytes leaves no file behind.
+            ::close(fd.Release());
+            ::unlink(temp.c_str());
+            throw;
+        }
         if (buffer.size() >= kPiece || !more) {
             if (!WriteAll(fd.Get(), buffer.data(), buffer.size())) {
                 return fail(errno);

@@ -63,30 +63,39 @@ void AppendTran01(std::span<const std::string_view> cells, std::string& line) {
     // A number cell that is not a number names its column.
     auto decimal = [&](std::size_t column, int decimals, std::size_t width) {
         try {
-            return DecimalWrite(cell(column), decimals, width);
+            AppendDecimalWrite(line, cell(column), decimals, width);
         } catch (const EConvertError& e) {
             throw ECellConvertError(column, e.Message());
         }
     };
-    line += RightAlignFill(cell(0), 4, ' ');
-    line += RightAlignFill(cell(1), 7, '0');
-    line += RightAlignFill(cell(2), 6, '0');
+    // Counts and balances lose their first point, then are filled with zeros.
+    auto whole = [&](std::size_t column, std::size_t width) {
+        const std::string_view text = cell(column);
+        if (text.find('.') == std::string_view::npos) {
+            AppendRightAligned(line, text, width, '0');
+        } else {
+            AppendRightAligned(line, RemoveFirstPoint(text), width, '0');
+        }
+    };
+    AppendRightAligned(line, cell(0), 4, ' ');
+    AppendRightAligned(line, cell(1), 7, '0');
+    AppendRightAligned(line, cell(2), 6, '0');
     line += BusinessTable().Write(cell(3));
-    line += LeftAlignFill(cell(4), 10, ' ');
+    AppendLeftAligned(line, cell(4), 10, ' ');
     line += SideTable().Write(cell(5));
     line += DealTypeTable().Write(cell(6));
-    line += LeftAlignFill(cell(7), 7, ' ');
+    AppendLeftAligned(line, cell(7), 7, ' ');
     line += TermTable().Write(cell(8));
-    line += decimal(9, 4, 7);
-    line += decimal(10, 4, 7);
-    line += decimal(11, 4, 7);
-    line += decimal(12, 2, 14);
-    line += decimal(13, 2, 14);
-    line += RightAlignFill(RemoveFirstPoint(cell(14)), 6, '0');
+    decimal(9, 4, 7);
+    decimal(10, 4, 7);
+    decimal(11, 4, 7);
+    decimal(12, 2, 14);
+    decimal(13, 2, 14);
+    whole(14, 6);
     line += CounterpartyTable().Write(cell(15));
     line += SettlementTable().Write(cell(16));
-    line += RightAlignFill(RemoveFirstPoint(cell(17)), 13, '0');
-    line += RightAlignFill(RemoveFirstPoint(cell(18)), 13, '0');
+    whole(17, 13);
+    whole(18, 13);
 }
 
 } // namespace norvalt

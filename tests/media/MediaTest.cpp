@@ -371,6 +371,23 @@ TEST_F(TempDir, AWriteThatFailsPartWayLeavesTheOldFile) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1) << "no temporary file is left";
 }
 
+TEST_F(TempDir, AnErrorWhileMakingTheBytesLeavesNothingBehind) {
+    const auto target = dir / "tran01";
+    EXPECT_FALSE(WriteLinesAtomically(target, {"old"}));
+    int calls = 0;
+    EXPECT_THROW(WriteAtomically(target,
+                                 [&](std::string& buffer) {
+                                     if (++calls == 3) {
+                                         throw EConvertError::NotAFloat("x");
+                                     }
+                                     buffer.append(1 << 20, 'x');
+                                     return true;
+                                 }),
+                 EConvertError);
+    EXPECT_EQ(Read(target), "old\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+}
+
 TEST_F(TempDir, DevicesAreNotReplacedAndLinksAreFollowed) {
     EXPECT_TRUE(WriteBytesAtomically("/dev/null", "x"));
     EXPECT_FALSE(std::filesystem::is_regular_file("/dev/null"));
