@@ -72,11 +72,22 @@ unsigned char* CellStore::Arena::Allocate(std::size_t bytes) {
         return block;
     }
     if (left_ < rounded) {
-        // A new chunk, in big pages where the system offers them.
-        void* base = ::mmap(nullptr, kChunk, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (base == MAP_FAILED) {
+        // A new chunk, aligned for big pages and asking for them: a fresh page
+        // costs a fault, and a big page is one fault instead of five hundred.
+        constexpr std::size_t kAlign = 2u << 20;
+        void* raw = ::mmap(nullptr, kChunk + kAlign, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (raw == MAP_FAILED) {
             throw std::bad_alloc();
         }
+        const auto start = reinterpret_cast<std::uintptr_t>(raw);
+        const std::uintptr_t aligned = (start + kAlign - 1) & ~(kAlign - 1);
+        if (aligned > start) {
+            ::munmap(raw, aligned - start);
+        }
+        if (const std::uintptr_t tail = start + kChunk + kAlign - (aligned + kChunk); tail > 0) {
+            ::munmap(reinterpret_cast<void*>(aligned + kChunk), tail);
+        }
+        void* base = reinterpret_cast<void*>(aligned);
         ::madvise(base, kChunk, MADV_HUGEPAGE);
         chunks_.emplace_back(base, kChunk);
         next_ = static_cast<unsigned char*>(base);
