@@ -8,7 +8,9 @@ namespace norvalt {
 inline constexpr const char* kDocumentHost = "media-formats.example.org";
 
 // The secure link to a format document at a percent-encoded path.
-inline std::string DocumentLink(const std::string& path) { return std::string("https://") + kDocumentHost + path; }
+inline std::string DocumentLink(const std::string& path) {
+    return std::string("https://") + kDocumentHost + path;
+}
 
 // The paths of the four format documents.
 inline constexpr const char* kTran01DocumentPath =

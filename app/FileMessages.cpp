@@ -11,11 +11,16 @@ namespace {
 
 const std::string& Reason(TFileError error) {
     switch (error) {
-    case TFileError::NotFound: return u8"找不到檔案。"_b5;
-    case TFileError::NoPermission: return u8"沒有存取權限。"_b5;
-    case TFileError::IsFolder: return u8"這是資料夾，不是檔案。"_b5;
-    case TFileError::NoSpace: return u8"磁碟空間不足。"_b5;
-    case TFileError::Other: break;
+    case TFileError::NotFound:
+        return u8"找不到檔案。"_b5;
+    case TFileError::NoPermission:
+        return u8"沒有存取權限。"_b5;
+    case TFileError::IsFolder:
+        return u8"這是資料夾，不是檔案。"_b5;
+    case TFileError::NoSpace:
+        return u8"磁碟空間不足。"_b5;
+    case TFileError::Other:
+        break;
     }
     return u8"系統無法完成讀寫。"_b5;
 }
@@ -35,12 +40,13 @@ std::string PathText(const std::filesystem::path& path) {
 }
 
 std::string ReadFailureText(const std::filesystem::path& path, const TFileFailure& failure) {
-    return u8"無法讀取檔案："_b5 + PathText(path) + "\r\n" + Reason(failure.error) + " (" + failure.detail + ")";
+    return u8"無法讀取檔案："_b5 + PathText(path) + "\r\n" + Reason(failure.error) + " (" + failure.detail +
+           ")";
 }
 
 std::string WriteFailureText(const std::filesystem::path& path, const TFileFailure& failure) {
-    return u8"匯出失敗，檔案沒有寫入，原有的檔案保持不變："_b5 + PathText(path) + "\r\n" + Reason(failure.error) +
-           " (" + failure.detail + ")";
+    return u8"匯出失敗，檔案沒有寫入，原有的檔案保持不變："_b5 + PathText(path) + "\r\n" +
+           Reason(failure.error) + " (" + failure.detail + ")";
 }
 
 } // namespace norvalt

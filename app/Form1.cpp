@@ -1,8 +1,8 @@
 #include "app/Form1.h"
 
-#include "media/ColumnSets.h"
 #include "app/DocumentLinks.h"
 #include "app/FileMessages.h"
+#include "media/ColumnSets.h"
 #include "media/MediaFile.h"
 #include "media/Messages.h"
 #include "media/RecordLoader.h"
@@ -40,10 +40,11 @@ TFont NamedFont(const std::string& name, int height, TFontStyles style = 0, TCol
 
 TForm1::TForm1()
     : PageControl1(this), TabSheetTran01(&PageControl1), TabSheetTran0606e(&PageControl1),
-      TabSheetTran11(&PageControl1), Page01(TabSheetTran01), Page06(TabSheetTran0606e), Page11(TabSheetTran11),
-      Tran01Title(&Page01.TitleArea), RadioButton3(&Page06.TitleArea), RadioButton4(&Page06.TitleArea),
-      Tran11Title(&Page11.TitleArea), HyperLinkLabel1(&Page01.TitleArea), HyperLinkLabel2(&Page06.TitleArea),
-      HyperLinkLabel4(&Page06.TitleArea), HyperLinkLabel3(&Page11.TitleArea), Splitter1(this), DataGrid(this),
+      TabSheetTran11(&PageControl1), Page01(TabSheetTran01), Page06(TabSheetTran0606e),
+      Page11(TabSheetTran11), Tran01Title(&Page01.TitleArea), RadioButton3(&Page06.TitleArea),
+      RadioButton4(&Page06.TitleArea), Tran11Title(&Page11.TitleArea), HyperLinkLabel1(&Page01.TitleArea),
+      HyperLinkLabel2(&Page06.TitleArea), HyperLinkLabel4(&Page06.TitleArea),
+      HyperLinkLabel3(&Page11.TitleArea), Splitter1(this), DataGrid(this),
       Tran01(Page01.EntryArea, Page01.BottomBar, DataGrid, *this) {
     Name = "Form1";
     Font().Assign(NamedFont("MS Sans Serif", -11));
@@ -68,7 +69,9 @@ void TForm1::SetUpPages() {
     TabSheetTran0606e.SetCaption("Tran06/Tran06E");
     TabSheetTran11.SetCaption("Tran11");
     PageControl1.OnDrawTab = [this](TPageControl& control, int index, const TRect& rect, bool active,
-                                    TCanvas& canvas) { PageControl1DrawTab(control, index, rect, active, canvas); };
+                                    TCanvas& canvas) {
+        PageControl1DrawTab(control, index, rect, active, canvas);
+    };
     PageControl1.OnChange = [this] { PageControl1Change(); };
 
     const TFont titleFont = NamedFont(u8"細明體"_b5, -20, fsBold);
@@ -154,7 +157,9 @@ void TForm1::SetUpGrid() {
     DataGrid.OnDrawCell = [this](int col, int row, const TRect& rect, TGridDrawState state) {
         DataGridDrawCell(col, row, rect, state);
     };
-    DataGrid.OnSelectCell = [this](int col, int row, bool& canSelect) { DataGridSelectCell(col, row, canSelect); };
+    DataGrid.OnSelectCell = [this](int col, int row, bool& canSelect) {
+        DataGridSelectCell(col, row, canSelect);
+    };
 }
 
 void TForm1::FormCreate() {
@@ -181,13 +186,16 @@ void TForm1::FormCloseQuery(bool& canClose) {
     if (!unexported_) {
         return;
     }
-    canClose = Application().Dialogs().MessageBox(u8"表格中有新增、修改或刪除後尚未匯出的資料，關閉程式後將會遺失。\r\n確定要關閉嗎？"_b5,
-                                                  u8"提示"_b5, TMsgButtons::OkCancel) == mrOk;
+    canClose = Application().Dialogs().MessageBox(
+                   u8"表格中有新增、修改或刪除後尚未匯出的資料，關閉程式後將會遺失。\r\n確定要關閉嗎？"_b5,
+                   u8"提示"_b5, TMsgButtons::OkCancel) == mrOk;
 }
 
 void TForm1::FormClose() {}
 
-bool TForm1::GridHoldsRecords() const { return !Trim(DataGrid.CellView(0, 1)).empty(); }
+bool TForm1::GridHoldsRecords() const {
+    return !Trim(DataGrid.CellView(0, 1)).empty();
+}
 
 void TForm1::ClearFirstRow() {
     for (int c = 0; c < DataGrid.ColCount(); ++c) {
@@ -271,9 +279,15 @@ void TForm1::edtAccountKeyDown(TControl&, int& key, TShiftState) {
 
 // ---- import -------------------------------------------------------------------
 
-void TForm1::LoadBtn_Tran01Click() { ImportFrame(0); }
-void TForm1::LoadBtn_Tran06Click() { ImportFrame(1); }
-void TForm1::btOpenT11Click() { ImportFrame(2); }
+void TForm1::LoadBtn_Tran01Click() {
+    ImportFrame(0);
+}
+void TForm1::LoadBtn_Tran06Click() {
+    ImportFrame(1);
+}
+void TForm1::btOpenT11Click() {
+    ImportFrame(2);
+}
 
 void TForm1::ImportFrame(int buttonPage) {
     IDialogs& dialogs = Application().Dialogs();
@@ -306,7 +320,9 @@ void TForm1::ImportFrame(int buttonPage) {
     LoadRecordFile(*type, 1);
 }
 
-void TForm1::LoadTran01File(int firstRow) { LoadRecordFile(TRecordType::Tran01, firstRow); }
+void TForm1::LoadTran01File(int firstRow) {
+    LoadRecordFile(TRecordType::Tran01, firstRow);
+}
 
 // Writes the loop's records into the grid and shows its messages: one box per
 // line of the wrong length until the user stops them, then a count at the end.
@@ -320,8 +336,12 @@ public:
                 messages::WrongLineLength() + std::string(line), u8"不再顯示本次匯入的這類訊息"_b5);
         }
     }
-    void Refused(std::size_t, const std::string& message) override { Application().Dialogs().ShowMessage(message); }
-    void Record(std::size_t, std::span<const std::string> cells) override { form_.WriteRecordRow(next_++, cells); }
+    void Refused(std::size_t, const std::string& message) override {
+        Application().Dialogs().ShowMessage(message);
+    }
+    void Record(std::size_t, std::span<const std::string> cells) override {
+        form_.WriteRecordRow(next_++, cells);
+    }
     bool Stopped() const { return stopped_; }
 
 private:
@@ -370,7 +390,8 @@ void TForm1::LoadRecordFile(TRecordType type, int firstRow) {
                           std::to_string(summary.taken) + u8" 筆資料已載入。"_b5);
     }
     if (sink.Stopped()) {
-        dialogs.ShowMessage(u8"本次匯入共略過 "_b5 + std::to_string(summary.skipped) + u8" 行長度不符的資料。"_b5);
+        dialogs.ShowMessage(u8"本次匯入共略過 "_b5 + std::to_string(summary.skipped) +
+                            u8" 行長度不符的資料。"_b5);
     }
 }
 
@@ -392,7 +413,9 @@ std::string TForm1::FormatTran01Line(int row) {
     return line;
 }
 
-void TForm1::SaveBtn_Tran01Click() { ExportFrame(TRecordType::Tran01); }
+void TForm1::SaveBtn_Tran01Click() {
+    ExportFrame(TRecordType::Tran01);
+}
 void TForm1::SaveBtn_Tran06Click() {}
 void TForm1::btSaveT11Click() {}
 
@@ -410,8 +433,9 @@ void TForm1::ExportFrame(TRecordType type) {
     }
     busy.reset();
     std::error_code ec;
-    const std::filesystem::path folder =
-        std::filesystem::is_directory(kUploadFolder, ec) ? std::filesystem::path(kUploadFolder) : std::filesystem::path();
+    const std::filesystem::path folder = std::filesystem::is_directory(kUploadFolder, ec)
+                                             ? std::filesystem::path(kUploadFolder)
+                                             : std::filesystem::path();
     const auto path = Application().Dialogs().SaveFile(folder, FileNameOf(type));
     if (!path) {
         return;

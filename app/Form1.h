@@ -6,8 +6,8 @@
 #include "app/PageFrame.h"
 #include "entry/EntryHost.h"
 #include "entry/Tran01Panel.h"
-#include "media/RecordType.h"
 #include "grid/RoseColoredGrid.h"
+#include "media/RecordType.h"
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"
 #include "toolkit/PageControl.h"
@@ -77,7 +77,9 @@ public:
     // ---- IEntryHost ----
     int EditRow() const override { return FEditRow; }
     void RecordsChanged() override { unexported_ = true; }
-    void EnterKeyDown(TControl& sender, int& key, TShiftState shift) override { edtAccountKeyDown(sender, key, shift); }
+    void EnterKeyDown(TControl& sender, int& key, TShiftState shift) override {
+        edtAccountKeyDown(sender, key, shift);
+    }
     // Whether records were added, changed or deleted since the last import or export.
     bool HasUnexportedChanges() const { return unexported_; }
 
@@ -85,7 +87,8 @@ public:
     void FormCreate();
     void FormCloseQuery(bool& canClose);
     void FormClose();
-    void PageControl1DrawTab(TPageControl& control, int tabIndex, const TRect& rect, bool active, TCanvas& canvas);
+    void PageControl1DrawTab(TPageControl& control, int tabIndex, const TRect& rect, bool active,
+                             TCanvas& canvas);
     void DataGridDblClick();
     void DataGridDrawCell(int col, int row, const TRect& rect, TGridDrawState state);
     void DataGridSelectCell(int col, int row, bool& canSelect);

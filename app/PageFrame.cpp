@@ -7,8 +7,8 @@ namespace norvalt {
 using namespace literals;
 
 TPageFrame::TPageFrame(TTabSheet& sheet)
-    : Box(&sheet), TopBar(&Box), TitleArea(&TopBar), LoadButton(&TopBar), SaveButton(&TopBar), BottomBar(&Box),
-      EntryArea(&Box) {
+    : Box(&sheet), TopBar(&Box), TitleArea(&TopBar), LoadButton(&TopBar), SaveButton(&TopBar),
+      BottomBar(&Box), EntryArea(&Box) {
     Box.Font().Assign(TFont());
     Box.SetAlign(alClient);
     Box.SetContentSize(1110, kTopBarHeight + 300 + kBottomBarHeight);

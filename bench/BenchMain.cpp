@@ -41,7 +41,9 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-double Seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
+double Seconds(Clock::time_point a, Clock::time_point b) {
+    return std::chrono::duration<double>(b - a).count();
+}
 
 // A deterministic, realistic Tran01 file of n records.
 std::string MakeFile(std::size_t n) {
@@ -96,15 +98,17 @@ struct Row {
     std::optional<double> baseline;
 };
 
-void PrintHeader() { std::printf("%-8s %10s %14s %14s %8s\n", "figure", "N", "value", "baseline", "ratio"); }
+void PrintHeader() {
+    std::printf("%-8s %10s %14s %14s %8s\n", "figure", "N", "value", "baseline", "ratio");
+}
 
 void Print(const std::vector<Row>& rows, bool json) {
     for (const auto& r : rows) {
         const std::optional<double> ratio =
             r.baseline && *r.baseline > 0 ? std::optional<double>(r.value / *r.baseline) : std::nullopt;
         if (json) {
-            std::printf("{\"figure\":\"%s\",\"n\":%zu,\"value\":%.6g,\"unit\":\"%s\",\"baseline\":", r.figure.c_str(),
-                        r.n, r.value, r.unit.c_str());
+            std::printf("{\"figure\":\"%s\",\"n\":%zu,\"value\":%.6g,\"unit\":\"%s\",\"baseline\":",
+                        r.figure.c_str(), r.n, r.value, r.unit.c_str());
             r.baseline ? std::printf("%.6g", *r.baseline) : std::printf("null");
             std::printf(",\"ratio\":");
             ratio ? std::printf("%.4g", *ratio) : std::printf("null");
@@ -183,7 +187,8 @@ double StartupOf(const char* self, const char* mode) {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipefd[1], 1);
     posix_spawn_file_actions_addclose(&actions, pipefd[0]);
-    char* argv[] = {const_cast<char*>(self), const_cast<char*>("--startup-probe"), const_cast<char*>(mode), nullptr};
+    char* argv[] = {const_cast<char*>(self), const_cast<char*>("--startup-probe"), const_cast<char*>(mode),
+                    nullptr};
     pid_t pid = 0;
     if (posix_spawn(&pid, self, &actions, nullptr, argv, environ) != 0) {
         return -1;
@@ -281,13 +286,14 @@ int main(int argc, char** argv) {
         const double import = Seconds(t0, Clock::now());
         malloc_trim(0);
         const std::size_t after = ResidentBytes();
-        if (form.DataGrid.RowCount() != static_cast<int>(n) + 2 || !dialogs.ShownBoxes().back().text.empty()) {
+        if (form.DataGrid.RowCount() != static_cast<int>(n) + 2 ||
+            !dialogs.ShownBoxes().back().text.empty()) {
             std::fprintf(stderr, "import of %zu records went wrong (%d rows)\n", n, form.DataGrid.RowCount());
             return 1;
         }
         report({"import", n, import, "s", raw});
         report({"memory", n, static_cast<double>(after - before) / static_cast<double>(n), "bytes_per_record",
-              std::nullopt});
+                std::nullopt});
 
         const auto out = dir / "tran01.out";
         const double exportTime = Best(runs, [&] {

@@ -21,7 +21,8 @@ TFieldFactory::TFieldFactory() {
     buttonFont_.SetHeight(-16);
 }
 
-TLabel& TFieldFactory::Make(TWinControl& parent, int left, int top, const std::string& text, const TFont& font) {
+TLabel& TFieldFactory::Make(TWinControl& parent, int left, int top, const std::string& text,
+                            const TFont& font) {
     auto label = std::make_unique<TLabel>(&parent);
     label->Font().Assign(font);
     label->SetCaption(text);

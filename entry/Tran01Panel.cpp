@@ -15,14 +15,14 @@ using namespace literals;
 
 TTran01Panel::TTran01Panel(TPanel& area, TPanel& bar, TRoseColoredGrid& grid, IEntryHost& host)
     : grid_(grid), host_(host), Group1(&area), Group2(&area), Group3(&area), Group4(&area),
-      Tran01_BrokerIDEdt(&Group1), Tran01_DealDateEdt(&Group1), Tran01_DealSeqEdt(&Group1), Tran01_CTCB(&Group1),
-      Tran01_CustomerIDEdt(&Group1), Tran01_DealTypeCB(&Group1), Tran01_BSCB(&Group2), Tran01_BondIDEdt(&Group2),
-      Tran01_DealDayCB(&Group2), RateFrame(&Group2), Tran01_HPEdt(&RateFrame), Tran01_LPEdt(&RateFrame),
-      Tran01_APEdt(&RateFrame), TotalFrame(&Group3), Tran01_TotalDealGCEdt(&TotalFrame),
-      Tran01_TotalDealCCEdt(&TotalFrame), Tran01_TotalDealCountEdt(&TotalFrame), Tran01_DealPartnerCB(&Group3),
-      Tran01_PayDayCB(&Group3), BalanceFrame(&Group4), Tran01_BuyPriceEdt(&BalanceFrame),
-      Tran01_SellPriceEdt(&BalanceFrame), Tran01_OKBTN(&bar), Tran01_ModifyBTN(&bar), Tran01_DeleteBTN(&bar),
-      Tran01_CleanBTN(&bar) {
+      Tran01_BrokerIDEdt(&Group1), Tran01_DealDateEdt(&Group1), Tran01_DealSeqEdt(&Group1),
+      Tran01_CTCB(&Group1), Tran01_CustomerIDEdt(&Group1), Tran01_DealTypeCB(&Group1), Tran01_BSCB(&Group2),
+      Tran01_BondIDEdt(&Group2), Tran01_DealDayCB(&Group2), RateFrame(&Group2), Tran01_HPEdt(&RateFrame),
+      Tran01_LPEdt(&RateFrame), Tran01_APEdt(&RateFrame), TotalFrame(&Group3),
+      Tran01_TotalDealGCEdt(&TotalFrame), Tran01_TotalDealCCEdt(&TotalFrame),
+      Tran01_TotalDealCountEdt(&TotalFrame), Tran01_DealPartnerCB(&Group3), Tran01_PayDayCB(&Group3),
+      BalanceFrame(&Group4), Tran01_BuyPriceEdt(&BalanceFrame), Tran01_SellPriceEdt(&BalanceFrame),
+      Tran01_OKBTN(&bar), Tran01_ModifyBTN(&bar), Tran01_DeleteBTN(&bar), Tran01_CleanBTN(&bar) {
     Layout();
 
     Tran01_CTCB.SetItems(Tran01Businesses());
@@ -42,13 +42,13 @@ TTran01Panel::TTran01Panel(TPanel& area, TPanel& bar, TRoseColoredGrid& grid, IE
     const TKeyEvent enter = [this](TControl& sender, int& key, TShiftState shift) {
         host_.EnterKeyDown(sender, key, shift);
     };
-    for (TEdit* edit : {&Tran01_DealDateEdt, &Tran01_DealSeqEdt, &Tran01_CustomerIDEdt, &Tran01_BondIDEdt,
-                        &Tran01_HPEdt, &Tran01_LPEdt, &Tran01_APEdt, &Tran01_TotalDealCountEdt,
-                        &Tran01_BuyPriceEdt}) {
+    for (TEdit* edit :
+         {&Tran01_DealDateEdt, &Tran01_DealSeqEdt, &Tran01_CustomerIDEdt, &Tran01_BondIDEdt, &Tran01_HPEdt,
+          &Tran01_LPEdt, &Tran01_APEdt, &Tran01_TotalDealCountEdt, &Tran01_BuyPriceEdt}) {
         edit->OnKeyDown = enter;
     }
-    for (TComboBox* list :
-         {&Tran01_CTCB, &Tran01_DealTypeCB, &Tran01_BSCB, &Tran01_DealDayCB, &Tran01_DealPartnerCB, &Tran01_PayDayCB}) {
+    for (TComboBox* list : {&Tran01_CTCB, &Tran01_DealTypeCB, &Tran01_BSCB, &Tran01_DealDayCB,
+                            &Tran01_DealPartnerCB, &Tran01_PayDayCB}) {
         list->OnKeyDown = enter;
     }
 }
@@ -155,8 +155,7 @@ void TTran01Panel::Layout() {
         b.Font().Assign(f.ButtonFont());
         b.SetCaption(*captions[i]);
     }
-    f.Caption(*Tran01_OKBTN.Parent(), 440, 15,
-              u8"*滑鼠雙擊要修改/刪除的資料後，按下修改/刪除按鈕。"_b5);
+    f.Caption(*Tran01_OKBTN.Parent(), 440, 15, u8"*滑鼠雙擊要修改/刪除的資料後，按下修改/刪除按鈕。"_b5);
 }
 
 // ---- the category and the fields ------------------------------------------------
@@ -182,8 +181,8 @@ void TTran01Panel::Tran01_DealTypeCBChange() {
 
 void TTran01Panel::ClearTran01Fields() {
     for (TEdit* e : {&Tran01_BrokerIDEdt, &Tran01_DealDateEdt, &Tran01_DealSeqEdt, &Tran01_CustomerIDEdt,
-                     &Tran01_BondIDEdt, &Tran01_HPEdt, &Tran01_LPEdt, &Tran01_APEdt, &Tran01_TotalDealCountEdt,
-                     &Tran01_BuyPriceEdt, &Tran01_SellPriceEdt}) {
+                     &Tran01_BondIDEdt, &Tran01_HPEdt, &Tran01_LPEdt, &Tran01_APEdt,
+                     &Tran01_TotalDealCountEdt, &Tran01_BuyPriceEdt, &Tran01_SellPriceEdt}) {
         e->SetText({});
     }
     Tran01_CTCB.SetText(u8"自營"_b5);
@@ -194,36 +193,56 @@ void TTran01Panel::ClearTran01Fields() {
 
 TEdit& TTran01Panel::EditOf(TTran01Field field) {
     switch (field) {
-    case TTran01Field::BrokerId: return Tran01_BrokerIDEdt;
-    case TTran01Field::DealDate: return Tran01_DealDateEdt;
-    case TTran01Field::DealSeq: return Tran01_DealSeqEdt;
-    case TTran01Field::CustomerId: return Tran01_CustomerIDEdt;
-    case TTran01Field::BondId: return Tran01_BondIDEdt;
-    case TTran01Field::HighRate: return Tran01_HPEdt;
-    case TTran01Field::LowRate: return Tran01_LPEdt;
-    case TTran01Field::AverageRate: return Tran01_APEdt;
-    case TTran01Field::DealCount: return Tran01_TotalDealCountEdt;
-    case TTran01Field::BuyBalance: return Tran01_BuyPriceEdt;
-    case TTran01Field::SellBalance: return Tran01_SellPriceEdt;
+    case TTran01Field::BrokerId:
+        return Tran01_BrokerIDEdt;
+    case TTran01Field::DealDate:
+        return Tran01_DealDateEdt;
+    case TTran01Field::DealSeq:
+        return Tran01_DealSeqEdt;
+    case TTran01Field::CustomerId:
+        return Tran01_CustomerIDEdt;
+    case TTran01Field::BondId:
+        return Tran01_BondIDEdt;
+    case TTran01Field::HighRate:
+        return Tran01_HPEdt;
+    case TTran01Field::LowRate:
+        return Tran01_LPEdt;
+    case TTran01Field::AverageRate:
+        return Tran01_APEdt;
+    case TTran01Field::DealCount:
+        return Tran01_TotalDealCountEdt;
+    case TTran01Field::BuyBalance:
+        return Tran01_BuyPriceEdt;
+    case TTran01Field::SellBalance:
+        return Tran01_SellPriceEdt;
     case TTran01Field::Amount:
-    case TTran01Field::FaceValue: break;
+    case TTran01Field::FaceValue:
+        break;
     }
     return Tran01_BrokerIDEdt;
 }
 
 TComboBox& TTran01Panel::ListOf(TTran01List list) {
     switch (list) {
-    case TTran01List::Business: return Tran01_CTCB;
-    case TTran01List::DealType: return Tran01_DealTypeCB;
-    case TTran01List::Side: return Tran01_BSCB;
-    case TTran01List::Term: return Tran01_DealDayCB;
-    case TTran01List::Counterparty: return Tran01_DealPartnerCB;
-    case TTran01List::Settlement: return Tran01_PayDayCB;
+    case TTran01List::Business:
+        return Tran01_CTCB;
+    case TTran01List::DealType:
+        return Tran01_DealTypeCB;
+    case TTran01List::Side:
+        return Tran01_BSCB;
+    case TTran01List::Term:
+        return Tran01_DealDayCB;
+    case TTran01List::Counterparty:
+        return Tran01_DealPartnerCB;
+    case TTran01List::Settlement:
+        return Tran01_PayDayCB;
     }
     return Tran01_CTCB;
 }
 
-void TTran01Panel::SetText(TTran01Field field, const std::string& text) { EditOf(field).SetText(text); }
+void TTran01Panel::SetText(TTran01Field field, const std::string& text) {
+    EditOf(field).SetText(text);
+}
 
 void TTran01Panel::SetAmountText(TTran01Field field, const std::string& text) {
     (field == TTran01Field::Amount ? Tran01_TotalDealGCEdt : Tran01_TotalDealCCEdt).SetText(text);
@@ -351,7 +370,8 @@ void TTran01Panel::Tran01_DeleteBTNClick() {
     if (Tran01_BrokerIDEdt.Text().empty() && Tran01_BondIDEdt.Text().empty()) {
         return;
     }
-    if (Application().Dialogs().Confirm(u8"確定刪除本筆資料？\r\n序號: "_b5 + Tran01_DealSeqEdt.Text()) != mrYes) {
+    if (Application().Dialogs().Confirm(u8"確定刪除本筆資料？\r\n序號: "_b5 + Tran01_DealSeqEdt.Text()) !=
+        mrYes) {
         return;
     }
     if (grid_.RowCount() == 2) {
@@ -363,6 +383,8 @@ void TTran01Panel::Tran01_DeleteBTNClick() {
     host_.RecordsChanged();
 }
 
-void TTran01Panel::Tran01_CleanBTNClick() { ClearTran01Fields(); }
+void TTran01Panel::Tran01_CleanBTNClick() {
+    ClearTran01Fields();
+}
 
 } // namespace norvalt

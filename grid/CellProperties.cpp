@@ -9,7 +9,8 @@ TCellProperties::TCellProperties(TRoseColoredGrid* grid) : grid_(grid) {}
 
 TCellProperties::~TCellProperties() = default;
 
-template <typename T, typename Source> T& TCellProperties::Store(std::unique_ptr<T>& slot, const Source* source) {
+template <typename T, typename Source>
+T& TCellProperties::Store(std::unique_ptr<T>& slot, const Source* source) {
     if (!slot) {
         slot = std::make_unique<T>();
     }
@@ -25,10 +26,18 @@ template <typename T, typename Source> T& TCellProperties::Store(std::unique_ptr
     return *slot;
 }
 
-TMyBrush& TCellProperties::SetBrush(const TBrush* brush) { return Store(brush_, brush); }
-TMyBrush& TCellProperties::SetSelectedBrush(const TBrush* brush) { return Store(selectedBrush_, brush); }
-TMyFont& TCellProperties::SetFont(const TFont* font) { return Store(font_, font); }
-TMyFont& TCellProperties::SetSelectedFont(const TFont* font) { return Store(selectedFont_, font); }
+TMyBrush& TCellProperties::SetBrush(const TBrush* brush) {
+    return Store(brush_, brush);
+}
+TMyBrush& TCellProperties::SetSelectedBrush(const TBrush* brush) {
+    return Store(selectedBrush_, brush);
+}
+TMyFont& TCellProperties::SetFont(const TFont* font) {
+    return Store(font_, font);
+}
+TMyFont& TCellProperties::SetSelectedFont(const TFont* font) {
+    return Store(selectedFont_, font);
+}
 
 void TCellProperties::SaveToWriter(TPropertyWriter& writer) const {
     if (Alignment != taLeftJustify) {
@@ -76,20 +85,47 @@ bool TCellProperties::ReadTaggedValue(int tag, TPropertyReader& reader, TRoseCol
     const std::int64_t v = reader.ReadValue();
     const auto color = static_cast<TColor>(v);
     switch (tag) {
-    case ptAlignment: Alignment = static_cast<TAlignment>(v); return true;
-    case ptVertAlignment: VertAlignment = static_cast<TVertAlignment>(v); return true;
-    case ptWordwrap: Wordwrap = static_cast<T_Wordwrap>(v); return true;
-    case ptEditable: Editable = static_cast<TEditableSetting>(v); return true;
-    case ptTextBorder: TextBorder = color; return true;
-    case ptSpanFrom: SpanFrom = static_cast<std::int32_t>(v); return true;
-    case ptSpanTo: SpanTo = static_cast<std::int32_t>(v); return true;
-    case ptGradientBeginColor: GradientBeginColor = color; return true;
-    case ptGradientEndColor: GradientEndColor = color; return true;
-    case ptBrushColor: SetBrush(grid ? &grid->Brush() : nullptr).SetColor(color); return true;
-    case ptSelectedBrushColor: SetSelectedBrush(nullptr).SetColor(color); return true;
-    case ptFontColor: SetFont(grid ? &grid->Font() : nullptr).SetColor(color); return true;
-    case ptSelectedFontColor: SetSelectedFont(grid ? &grid->Font() : nullptr).SetColor(color); return true;
-    default: return false;
+    case ptAlignment:
+        Alignment = static_cast<TAlignment>(v);
+        return true;
+    case ptVertAlignment:
+        VertAlignment = static_cast<TVertAlignment>(v);
+        return true;
+    case ptWordwrap:
+        Wordwrap = static_cast<T_Wordwrap>(v);
+        return true;
+    case ptEditable:
+        Editable = static_cast<TEditableSetting>(v);
+        return true;
+    case ptTextBorder:
+        TextBorder = color;
+        return true;
+    case ptSpanFrom:
+        SpanFrom = static_cast<std::int32_t>(v);
+        return true;
+    case ptSpanTo:
+        SpanTo = static_cast<std::int32_t>(v);
+        return true;
+    case ptGradientBeginColor:
+        GradientBeginColor = color;
+        return true;
+    case ptGradientEndColor:
+        GradientEndColor = color;
+        return true;
+    case ptBrushColor:
+        SetBrush(grid ? &grid->Brush() : nullptr).SetColor(color);
+        return true;
+    case ptSelectedBrushColor:
+        SetSelectedBrush(nullptr).SetColor(color);
+        return true;
+    case ptFontColor:
+        SetFont(grid ? &grid->Font() : nullptr).SetColor(color);
+        return true;
+    case ptSelectedFontColor:
+        SetSelectedFont(grid ? &grid->Font() : nullptr).SetColor(color);
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -133,7 +169,8 @@ void TCellProperties::Assign(const TCellProperties* source) {
 
 bool TCellProperties::IsDefault() const {
     return Alignment == taLeftJustify && VertAlignment == vaCenter && Wordwrap == ww_default &&
-           Editable == ed_unset && TextBorder == clNone && !brush_ && !selectedBrush_ && !font_ && !selectedFont_;
+           Editable == ed_unset && TextBorder == clNone && !brush_ && !selectedBrush_ && !font_ &&
+           !selectedFont_;
 }
 
 std::unique_ptr<TCellProperties> TCellProperties::Clone() const {

@@ -49,32 +49,37 @@ const TCellProperties* TRoseColoredGrid::Resolve(int col, int row, Field field, 
 
 TAlignment TRoseColoredGrid::CellAlignment(int col, int row) const {
     auto field = [](const TCellProperties& p) { return p.Alignment; };
-    const auto* p = Resolve(col, row, field, [](TAlignment a) { return a != taLeftJustify; }, false);
+    const auto* p = Resolve(
+        col, row, field, [](TAlignment a) { return a != taLeftJustify; }, false);
     return p ? p->Alignment : alignment_;
 }
 
 TVertAlignment TRoseColoredGrid::CellVertAlignment(int col, int row) const {
     auto field = [](const TCellProperties& p) { return p.VertAlignment; };
-    const auto* p = Resolve(col, row, field, [](TVertAlignment a) { return a != vaCenter; }, false);
+    const auto* p = Resolve(
+        col, row, field, [](TVertAlignment a) { return a != vaCenter; }, false);
     return p ? p->VertAlignment : vertAlignment_;
 }
 
 T_Wordwrap TRoseColoredGrid::CellWordwrap(int col, int row) const {
     auto field = [](const TCellProperties& p) { return p.Wordwrap; };
-    const auto* p = Resolve(col, row, field, [](T_Wordwrap w) { return w != ww_default; }, false);
+    const auto* p = Resolve(
+        col, row, field, [](T_Wordwrap w) { return w != ww_default; }, false);
     const T_Wordwrap w = p ? p->Wordwrap : wordwrap_;
     return w == ww_default ? ww_none : w;
 }
 
 TColor TRoseColoredGrid::CellTextBorder(int col, int row) const {
     auto field = [](const TCellProperties& p) { return p.TextBorder; };
-    const auto* p = Resolve(col, row, field, [](TColor c) { return c != clNone; }, false);
+    const auto* p = Resolve(
+        col, row, field, [](TColor c) { return c != clNone; }, false);
     return p ? p->TextBorder : textBorder_;
 }
 
 const TFont& TRoseColoredGrid::CellFont(int col, int row) const {
     auto field = [](const TCellProperties& p) { return p.Font(); };
-    const auto* p = Resolve(col, row, field, [](const TMyFont* f) { return f != nullptr; }, false);
+    const auto* p = Resolve(
+        col, row, field, [](const TMyFont* f) { return f != nullptr; }, false);
     if (p) {
         return *p->Font();
     }
@@ -83,7 +88,8 @@ const TFont& TRoseColoredGrid::CellFont(int col, int row) const {
 
 const TBrush& TRoseColoredGrid::CellBrush(int col, int row) const {
     auto field = [](const TCellProperties& p) { return p.Brush(); };
-    const auto* p = Resolve(col, row, field, [](const TMyBrush* b) { return b != nullptr; }, false);
+    const auto* p = Resolve(
+        col, row, field, [](const TMyBrush* b) { return b != nullptr; }, false);
     if (p) {
         return *p->Brush();
     }
@@ -92,7 +98,8 @@ const TBrush& TRoseColoredGrid::CellBrush(int col, int row) const {
 
 bool TRoseColoredGrid::CellEditable(int col, int row) {
     auto field = [](const TCellProperties& p) { return p.Editable; };
-    const auto* p = Resolve(col, row, field, [](TEditableSetting e) { return e != ed_unset; }, false);
+    const auto* p = Resolve(
+        col, row, field, [](TEditableSetting e) { return e != ed_unset; }, false);
     bool result = p ? p->Editable == ed_true : editable_;
     if (OnInquireCellEditable) {
         OnInquireCellEditable(*this, col, row, result);
@@ -102,13 +109,15 @@ bool TRoseColoredGrid::CellEditable(int col, int row) {
 
 TColor TRoseColoredGrid::CellSelectedColor(int col, int row) const {
     auto field = [](const TCellProperties& p) { return p.SelectedBrush(); };
-    const auto* p = Resolve(col, row, field, [](const TMyBrush* b) { return b != nullptr; }, true);
+    const auto* p = Resolve(
+        col, row, field, [](const TMyBrush* b) { return b != nullptr; }, true);
     return p ? p->SelectedBrush()->Color() : selectedCellColor_;
 }
 
 TColor TRoseColoredGrid::CellSelectedFontColor(int col, int row) const {
     auto field = [](const TCellProperties& p) { return p.SelectedFont(); };
-    const auto* p = Resolve(col, row, field, [](const TMyFont* f) { return f != nullptr; }, true);
+    const auto* p = Resolve(
+        col, row, field, [](const TMyFont* f) { return f != nullptr; }, true);
     return p ? p->SelectedFont()->Color() : selectedFontColor_;
 }
 
@@ -139,10 +148,18 @@ TCellProperties& TRoseColoredGrid::PropCell(int col, int row) {
     return GetOrCreate(*column, row);
 }
 
-TCellProperties& TRoseColoredGrid::PropCol(int col) { return GetOrCreate(colLayer_, col); }
-TCellProperties& TRoseColoredGrid::PropRow(int row) { return GetOrCreate(rowLayer_, row); }
-TCellProperties& TRoseColoredGrid::PropFixedCol(int col) { return GetOrCreate(fixedColLayer_, col); }
-TCellProperties& TRoseColoredGrid::PropFixedRow(int row) { return GetOrCreate(fixedRowLayer_, row); }
+TCellProperties& TRoseColoredGrid::PropCol(int col) {
+    return GetOrCreate(colLayer_, col);
+}
+TCellProperties& TRoseColoredGrid::PropRow(int row) {
+    return GetOrCreate(rowLayer_, row);
+}
+TCellProperties& TRoseColoredGrid::PropFixedCol(int col) {
+    return GetOrCreate(fixedColLayer_, col);
+}
+TCellProperties& TRoseColoredGrid::PropFixedRow(int row) {
+    return GetOrCreate(fixedRowLayer_, row);
+}
 
 void TRoseColoredGrid::SetAlignment(TCellProperties& p, TAlignment a) {
     if (p.Alignment != a) {
@@ -170,9 +187,13 @@ void TRoseColoredGrid::SetSelectedColor(TCellProperties& p, TColor c) {
     Invalidate();
 }
 
-TMyFont& TRoseColoredGrid::OwnFont(TCellProperties& p) { return p.Font() ? *p.Font() : p.SetFont(&Font()); }
+TMyFont& TRoseColoredGrid::OwnFont(TCellProperties& p) {
+    return p.Font() ? *p.Font() : p.SetFont(&Font());
+}
 
-TMyBrush& TRoseColoredGrid::OwnBrush(TCellProperties& p) { return p.Brush() ? *p.Brush() : p.SetBrush(&brush_); }
+TMyBrush& TRoseColoredGrid::OwnBrush(TCellProperties& p) {
+    return p.Brush() ? *p.Brush() : p.SetBrush(&brush_);
+}
 
 std::string TRoseColoredGrid::HintCell(int col, int row) const {
     const auto* column = hints_.Get(col);
@@ -505,7 +526,8 @@ void TRoseColoredGrid::DefaultDrawCell(int col, int row, const TRect& cellRect, 
     if (state & gdFixed) {
         TRect edge = rect;
         canvas.Frame3D(edge, clBtnHighlight, clBtnShadow, 1);
-    } else if (focused && (Options() & (goEditing | goAlwaysShowEditor)) != (goEditing | goAlwaysShowEditor) &&
+    } else if (focused &&
+               (Options() & (goEditing | goAlwaysShowEditor)) != (goEditing | goAlwaysShowEditor) &&
                !(Options() & goRowSelect)) {
         canvas.GradientFillHorizontal(rect, FocusBeginColor, FocusEndColor);
     }
@@ -518,12 +540,16 @@ void TRoseColoredGrid::DefaultDrawCell(int col, int row, const TRect& cellRect, 
     rect = {rect.Left + 2, rect.Top + 2, rect.Right - 2, rect.Bottom - 2};
     unsigned flags = 0;
     switch (CellAlignment(col, row)) {
-    case taLeftJustify: rect.Left += 1; break;
+    case taLeftJustify:
+        rect.Left += 1;
+        break;
     case taRightJustify:
         flags |= dtRight;
         rect.Right -= 1;
         break;
-    case taCenter: flags |= dtCenter; break;
+    case taCenter:
+        flags |= dtCenter;
+        break;
     }
     const T_Wordwrap wrap = CellWordwrap(col, row);
     if (wrap == ww_wordwrap) {
@@ -534,8 +560,12 @@ void TRoseColoredGrid::DefaultDrawCell(int col, int row, const TRect& cellRect, 
     if (wrap != ww_wordwrap && text.find_first_of("\r\n") == std::string::npos) {
         flags |= dtSingleLine;
         switch (CellVertAlignment(col, row)) {
-        case vaTop: rect.Top += 1; break;
-        case vaCenter: flags |= dtVCenter; break;
+        case vaTop:
+            rect.Top += 1;
+            break;
+        case vaCenter:
+            flags |= dtVCenter;
+            break;
         case vaBottom:
             flags |= dtBottom;
             rect.Bottom -= 1;
@@ -549,8 +579,8 @@ void TRoseColoredGrid::DefaultDrawCell(int col, int row, const TRect& cellRect, 
         const int dx[] = {1, -1, 0, 0, 1, 1, -1, -1};
         const int dy[] = {0, 0, 1, -1, 1, -1, 1, -1};
         for (int i = 0; i < 8; ++i) {
-            canvas.DrawText({rect.Left + dx[i], rect.Top + dy[i], rect.Right + dx[i], rect.Bottom + dy[i]}, text,
-                            flags);
+            canvas.DrawText({rect.Left + dx[i], rect.Top + dy[i], rect.Right + dx[i], rect.Bottom + dy[i]},
+                            text, flags);
         }
         canvas.Font().SetColor(own);
     }

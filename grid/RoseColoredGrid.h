@@ -151,7 +151,7 @@ private:
 
     TLayerList<TCellProperties> colLayer_, rowLayer_, fixedColLayer_, fixedRowLayer_;
     TLayerList<TLayerList<TCellProperties>> cellLayer_; // by column, then row
-    TLayerList<TLayerList<std::string>> hints_;          // by column, then row
+    TLayerList<TLayerList<std::string>> hints_;         // by column, then row
 
     TAlignment alignment_ = taLeftJustify;
     TVertAlignment vertAlignment_ = vaCenter;

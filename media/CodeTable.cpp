@@ -6,7 +6,8 @@ namespace norvalt {
 
 using namespace literals;
 
-TCodeTable::TCodeTable(std::vector<std::pair<char, std::string>> entries, std::string readDefault, char writeDefault)
+TCodeTable::TCodeTable(std::vector<std::pair<char, std::string>> entries, std::string readDefault,
+                       char writeDefault)
     : entries_(std::move(entries)), readDefault_(std::move(readDefault)), writeDefault_(writeDefault) {}
 
 const std::string& TCodeTable::Read(char code) const {

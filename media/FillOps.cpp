@@ -51,7 +51,8 @@ std::string NormaliseRate(std::string_view text, int integerDigits, int decimals
     }
     const std::size_t point = text.find('.');
     const std::string_view integerPart = text.substr(0, point);
-    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
     return std::string(integerPart) + "." + LeftAlignFill(fraction, static_cast<std::size_t>(decimals), '0');
 }
 
@@ -150,7 +151,8 @@ void AppendDecimalWrite(std::string& out, std::string_view cell, int decimals, s
     }
     const std::size_t point = body.find('.');
     const std::string_view whole = body.substr(0, point);
-    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : body.substr(point + 1);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : body.substr(point + 1);
     const auto m = static_cast<std::size_t>(decimals);
     if (decimals >= 0 && (AllDigits(whole) || (whole.empty() && !fraction.empty())) &&
         (fraction.empty() || AllDigits(fraction)) && fraction.size() <= m && whole.size() + m <= 15) {

@@ -34,14 +34,23 @@ TFileFailure FailureOf(int err) {
     TFileError kind = TFileError::Other;
     switch (err) {
     case ENOENT:
-    case ENOTDIR: kind = TFileError::NotFound; break;
+    case ENOTDIR:
+        kind = TFileError::NotFound;
+        break;
     case EACCES:
     case EPERM:
-    case EROFS: kind = TFileError::NoPermission; break;
-    case EISDIR: kind = TFileError::IsFolder; break;
+    case EROFS:
+        kind = TFileError::NoPermission;
+        break;
+    case EISDIR:
+        kind = TFileError::IsFolder;
+        break;
     case ENOSPC:
-    case EDQUOT: kind = TFileError::NoSpace; break;
-    default: break;
+    case EDQUOT:
+        kind = TFileError::NoSpace;
+        break;
+    default:
+        break;
     }
     return {kind, std::strerror(err)};
 }

@@ -7,7 +7,9 @@
 
 namespace norvalt {
 
-bool HasLayout(TRecordType type) { return type == TRecordType::Tran01; }
+bool HasLayout(TRecordType type) {
+    return type == TRecordType::Tran01;
+}
 
 namespace {
 

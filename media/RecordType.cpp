@@ -27,22 +27,31 @@ std::optional<TRecordType> RecordTypeFromFileName(const std::filesystem::path& p
 
 int PageOf(TRecordType type) {
     switch (type) {
-    case TRecordType::Tran01: return 0;
+    case TRecordType::Tran01:
+        return 0;
     case TRecordType::Tran06:
-    case TRecordType::Tran06E: return 1;
-    case TRecordType::Tran11: return 2;
+    case TRecordType::Tran06E:
+        return 1;
+    case TRecordType::Tran11:
+        return 2;
     }
     return 0;
 }
 
-std::size_t LineLength(TRecordType type) { return type == TRecordType::Tran11 ? 54 : 121; }
+std::size_t LineLength(TRecordType type) {
+    return type == TRecordType::Tran11 ? 54 : 121;
+}
 
 std::string FileNameOf(TRecordType type) {
     switch (type) {
-    case TRecordType::Tran01: return "tran01";
-    case TRecordType::Tran06: return "tran06";
-    case TRecordType::Tran06E: return "tran06e";
-    case TRecordType::Tran11: return "tran11";
+    case TRecordType::Tran01:
+        return "tran01";
+    case TRecordType::Tran06:
+        return "tran06";
+    case TRecordType::Tran06E:
+        return "tran06e";
+    case TRecordType::Tran11:
+        return "tran11";
     }
     return "tran01";
 }

@@ -27,10 +27,14 @@ std::string Clean(std::string_view text) {
     return s;
 }
 
-long double Clamp(long double v) { return std::clamp(v, 0.0L, kMaxAmount); }
+long double Clamp(long double v) {
+    return std::clamp(v, 0.0L, kMaxAmount);
+}
 
 // Rounds to two decimals, half away from zero on the decimal digits.
-long double RoundCents(long double v) { return StrToFloat(FormatFloat("#0.00", v)); }
+long double RoundCents(long double v) {
+    return StrToFloat(FormatFloat("#0.00", v));
+}
 
 } // namespace
 
@@ -59,6 +63,8 @@ std::string AmountEditText(long double value) {
     return rounded == 0 ? std::string() : FloatToStr(rounded);
 }
 
-std::string AmountDisplayText(long double value) { return FormatFloat(",0.00;,0.00", value); }
+std::string AmountDisplayText(long double value) {
+    return FormatFloat(",0.00;,0.00", value);
+}
 
 } // namespace norvalt

@@ -32,7 +32,8 @@ public:
 // the conversion error's own.
 class ECellConvertError : public EConvertError {
 public:
-    ECellConvertError(std::size_t column, std::string message) : EConvertError(std::move(message)), column_(column) {}
+    ECellConvertError(std::size_t column, std::string message)
+        : EConvertError(std::move(message)), column_(column) {}
     std::size_t Column() const { return column_; }
 
 private:

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <locale.h>
 #include <vector>
 
@@ -13,7 +13,9 @@
 namespace norvalt {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view TrimBlanks(std::string_view s) {
     while (!s.empty() && s.front() == ' ') {
@@ -164,8 +166,9 @@ struct Decimal {
     // Digit at decimal position p (10^p), '0' outside the stored digits.
     char DigitAt(int p) const {
         const int index = exponent - p;
-        return (index >= 0 && index < static_cast<int>(digits.size())) ? digits[static_cast<std::size_t>(index)]
-                                                                     : '0';
+        return (index >= 0 && index < static_cast<int>(digits.size()))
+                   ? digits[static_cast<std::size_t>(index)]
+                   : '0';
     }
 };
 
@@ -243,8 +246,12 @@ long double StrToFloat(std::string_view text) {
     throw EConvertError::NotAFloat(text);
 }
 
-std::optional<std::int32_t> ReadInt32(std::string_view text) { return ReadWhole<std::int32_t>(text); }
-std::optional<std::int64_t> ReadInt64(std::string_view text) { return ReadWhole<std::int64_t>(text); }
+std::optional<std::int32_t> ReadInt32(std::string_view text) {
+    return ReadWhole<std::int32_t>(text);
+}
+std::optional<std::int64_t> ReadInt64(std::string_view text) {
+    return ReadWhole<std::int64_t>(text);
+}
 
 std::int32_t StrToInt(std::string_view text) {
     if (auto value = ReadInt32(text)) {

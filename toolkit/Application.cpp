@@ -35,14 +35,18 @@ TApplication::TApplication(int& argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Norvalt"));
 }
 
-TApplication::~TApplication() { gInstance = nullptr; }
+TApplication::~TApplication() {
+    gInstance = nullptr;
+}
 
 TApplication& TApplication::Instance() {
     assert(gInstance != nullptr);
     return *gInstance;
 }
 
-int TApplication::Run() { return QApplication::exec(); }
+int TApplication::Run() {
+    return QApplication::exec();
+}
 
 void TApplication::Dispatch(const std::function<void()>& handler) noexcept {
     try {
@@ -78,9 +82,13 @@ void TApplication::ShowException(const std::exception& e) {
     }
 }
 
-void TApplication::SetDialogs(IDialogs* dialogs) { dialogs_ = dialogs ? dialogs : ownDialogs_.get(); }
+void TApplication::SetDialogs(IDialogs* dialogs) {
+    dialogs_ = dialogs ? dialogs : ownDialogs_.get();
+}
 
-void TApplication::SetShell(IShell* shell) { shell_ = shell ? shell : ownShell_.get(); }
+void TApplication::SetShell(IShell* shell) {
+    shell_ = shell ? shell : ownShell_.get();
+}
 
 std::string TApplication::ClipboardText() const {
     const QString text = QApplication::clipboard()->text();
@@ -93,8 +101,12 @@ std::string TApplication::ClipboardText() const {
     return out;
 }
 
-void TApplication::SetClipboardText(const std::string& text) { QApplication::clipboard()->setText(ToQString(text)); }
+void TApplication::SetClipboardText(const std::string& text) {
+    QApplication::clipboard()->setText(ToQString(text));
+}
 
-void TApplication::Beep() { QApplication::beep(); }
+void TApplication::Beep() {
+    QApplication::beep();
+}
 
 } // namespace norvalt

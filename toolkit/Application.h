@@ -61,6 +61,8 @@ private:
     IShell* shell_;
 };
 
-inline TApplication& Application() { return TApplication::Instance(); }
+inline TApplication& Application() {
+    return TApplication::Instance();
+}
 
 } // namespace norvalt

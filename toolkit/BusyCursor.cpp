@@ -5,7 +5,11 @@
 
 namespace norvalt {
 
-TBusyCursor::TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-TBusyCursor::~TBusyCursor() { QApplication::restoreOverrideCursor(); }
+TBusyCursor::TBusyCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+TBusyCursor::~TBusyCursor() {
+    QApplication::restoreOverrideCursor();
+}
 
 } // namespace norvalt

@@ -20,9 +20,15 @@ TBitmap& TBitmap::operator=(const TBitmap& other) {
     *image_ = *other.image_;
     return *this;
 }
-int TBitmap::Width() const { return image_->width(); }
-int TBitmap::Height() const { return image_->height(); }
-bool TBitmap::Empty() const { return image_->isNull(); }
+int TBitmap::Width() const {
+    return image_->width();
+}
+int TBitmap::Height() const {
+    return image_->height();
+}
+bool TBitmap::Empty() const {
+    return image_->isNull();
+}
 
 TCanvas::TCanvas(QPainter& painter) : painter_(painter) {}
 
@@ -31,7 +37,9 @@ void TCanvas::UseFont() {
     painter_.setPen(ToQColor(font_.Color()));
 }
 
-void TCanvas::FillRect(const TRect& rect) { painter_.fillRect(ToQRect(rect), ToQColor(brush_.Color())); }
+void TCanvas::FillRect(const TRect& rect) {
+    painter_.fillRect(ToQRect(rect), ToQColor(brush_.Color()));
+}
 
 void TCanvas::FrameRect(const TRect& rect) {
     painter_.setPen(ToQColor(brush_.Color()));

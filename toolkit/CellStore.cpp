@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
-#include <sys/mman.h>
 #include <string>
+#include <sys/mman.h>
 
 namespace norvalt {
 namespace {
@@ -23,8 +23,10 @@ std::uint16_t Read16(const unsigned char* p) {
 
 std::size_t ReadOffset(const unsigned char* p, std::size_t width) {
     switch (width) {
-    case 1: return *p;
-    case 2: return Read16(p);
+    case 1:
+        return *p;
+    case 2:
+        return Read16(p);
     default: {
         std::uint32_t v;
         std::memcpy(&v, p, sizeof v);
@@ -35,7 +37,9 @@ std::size_t ReadOffset(const unsigned char* p, std::size_t width) {
 
 void WriteOffset(unsigned char* p, std::size_t width, std::size_t value) {
     switch (width) {
-    case 1: *p = static_cast<unsigned char>(value); break;
+    case 1:
+        *p = static_cast<unsigned char>(value);
+        break;
     case 2: {
         const auto v = static_cast<std::uint16_t>(value);
         std::memcpy(p, &v, 2);
@@ -75,7 +79,8 @@ unsigned char* CellStore::Arena::Allocate(std::size_t bytes) {
         // A new chunk, aligned for big pages and asking for them: a fresh page
         // costs a fault, and a big page is one fault instead of five hundred.
         constexpr std::size_t kAlign = 2u << 20;
-        void* raw = ::mmap(nullptr, kChunk + kAlign, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        void* raw =
+            ::mmap(nullptr, kChunk + kAlign, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (raw == MAP_FAILED) {
             throw std::bad_alloc();
         }
@@ -120,7 +125,9 @@ CellStore::~CellStore() {
     }
 }
 
-std::size_t CellStore::StoredCells(Block block) { return block ? Read16(block) : 0; }
+std::size_t CellStore::StoredCells(Block block) {
+    return block ? Read16(block) : 0;
+}
 
 std::size_t CellStore::BlockSize(Block block) {
     const std::size_t count = Read16(block);
@@ -209,7 +216,8 @@ void CellStore::Rebuild(int row, std::size_t count, std::size_t setCol, std::str
     // Cells are copied out first: the new block replaces the one they live in.
     std::vector<std::string> texts(count);
     for (std::size_t c = 0; c < count; ++c) {
-        texts[c] = c == setCol ? std::string(setText) : std::string(block ? CellOf(block, c) : std::string_view());
+        texts[c] =
+            c == setCol ? std::string(setText) : std::string(block ? CellOf(block, c) : std::string_view());
     }
     std::vector<std::string_view> views(texts.begin(), texts.end());
     Block rebuilt = Build(views);

@@ -65,7 +65,8 @@ private:
     private:
         static constexpr std::size_t kClassStep = 8;
         static constexpr std::size_t kLargest = 1024;
-        std::vector<unsigned char*> freeLists_ = std::vector<unsigned char*>(kLargest / kClassStep + 1, nullptr);
+        std::vector<unsigned char*> freeLists_ =
+            std::vector<unsigned char*>(kLargest / kClassStep + 1, nullptr);
         std::vector<std::pair<void*, std::size_t>> chunks_;
         unsigned char* next_ = nullptr;
         std::size_t left_ = 0;

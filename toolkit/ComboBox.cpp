@@ -54,7 +54,9 @@ void TComboBox::SetItems(std::vector<std::string> items) {
     box->setCurrentIndex(-1);
 }
 
-int TComboBox::ItemIndex() const { return static_cast<QComboBox*>(Widget())->currentIndex(); }
+int TComboBox::ItemIndex() const {
+    return static_cast<QComboBox*>(Widget())->currentIndex();
+}
 
 void TComboBox::SetItemIndex(int index) {
     if (index < -1 || index >= static_cast<int>(items_.size())) {

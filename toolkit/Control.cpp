@@ -9,7 +9,9 @@
 
 namespace norvalt {
 
-void TControl::WidgetDeleter::operator()(QWidget* w) const { delete w; }
+void TControl::WidgetDeleter::operator()(QWidget* w) const {
+    delete w;
+}
 
 TControl::TControl(TWinControl* parent, QWidget* widget) : parent_(parent), widget_(widget) {
     if (parent_) {
@@ -35,10 +37,18 @@ TControl::~TControl() {
     }
 }
 
-int TControl::Left() const { return widget_->x(); }
-int TControl::Top() const { return widget_->y(); }
-int TControl::Width() const { return widget_->width(); }
-int TControl::Height() const { return widget_->height(); }
+int TControl::Left() const {
+    return widget_->x();
+}
+int TControl::Top() const {
+    return widget_->y();
+}
+int TControl::Width() const {
+    return widget_->width();
+}
+int TControl::Height() const {
+    return widget_->height();
+}
 
 void TControl::SetBounds(int left, int top, int width, int height) {
     widget_->setGeometry(left, top, std::max(width, 0), std::max(height, 0));
@@ -54,7 +64,9 @@ void TControl::SetAlign(TAlign align) {
     }
 }
 
-bool TControl::Visible() const { return widget_->isVisibleTo(widget_->window()) || widget_->isVisible(); }
+bool TControl::Visible() const {
+    return widget_->isVisibleTo(widget_->window()) || widget_->isVisible();
+}
 
 void TControl::SetVisible(bool visible) {
     widget_->setVisible(visible);
@@ -63,8 +75,12 @@ void TControl::SetVisible(bool visible) {
     }
 }
 
-bool TControl::Enabled() const { return widget_->isEnabled(); }
-void TControl::SetEnabled(bool enabled) { widget_->setEnabled(enabled); }
+bool TControl::Enabled() const {
+    return widget_->isEnabled();
+}
+void TControl::SetEnabled(bool enabled) {
+    widget_->setEnabled(enabled);
+}
 
 void TControl::SetColor(TColor color) {
     colorSet_ = true;
@@ -85,7 +101,9 @@ void TControl::ApplyColor() {
     widget_->setAutoFillBackground(true);
 }
 
-void TControl::ApplyFont() { widget_->setFont(ToQFont(font_)); }
+void TControl::ApplyFont() {
+    widget_->setFont(ToQFont(font_));
+}
 
 void TControl::InheritFont(const TFont& font) {
     if (!parentFont_) {
@@ -96,7 +114,9 @@ void TControl::InheritFont(const TFont& font) {
     applyingFont_ = false;
 }
 
-void TControl::SetHint(const std::string& hint) { widget_->setToolTip(ToQString(hint)); }
+void TControl::SetHint(const std::string& hint) {
+    widget_->setToolTip(ToQString(hint));
+}
 
 void TControl::SetHandPointer(bool hand) {
     if (hand) {
@@ -107,14 +127,21 @@ void TControl::SetHandPointer(bool hand) {
 }
 
 bool TControl::CanFocus() const {
-    return widget_->focusPolicy() != Qt::NoFocus && widget_->isEnabled() && widget_->isVisibleTo(widget_->window());
+    return widget_->focusPolicy() != Qt::NoFocus && widget_->isEnabled() &&
+           widget_->isVisibleTo(widget_->window());
 }
 
-void TControl::SetFocus() { widget_->setFocus(Qt::OtherFocusReason); }
+void TControl::SetFocus() {
+    widget_->setFocus(Qt::OtherFocusReason);
+}
 
-bool TControl::Focused() const { return widget_->hasFocus(); }
+bool TControl::Focused() const {
+    return widget_->hasFocus();
+}
 
-void TControl::Repaint() { widget_->update(); }
+void TControl::Repaint() {
+    widget_->update();
+}
 
 TWinControl::TWinControl(TWinControl* parent, QWidget* widget) : TControl(parent, widget) {}
 
@@ -127,7 +154,9 @@ TWinControl::~TWinControl() {
     }
 }
 
-void TWinControl::AddChild(TControl* child) { children_.push_back(child); }
+void TWinControl::AddChild(TControl* child) {
+    children_.push_back(child);
+}
 
 void TWinControl::RemoveChild(TControl* child) {
     children_.erase(std::remove(children_.begin(), children_.end(), child), children_.end());

@@ -28,9 +28,7 @@ public:
 
 class TCurrencyEdit::Line : public QLineEdit {
 public:
-    explicit Line(TCurrencyEdit* owner) : owner_(owner) {
-        setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
+    explicit Line(TCurrencyEdit* owner) : owner_(owner) { setAlignment(Qt::AlignRight | Qt::AlignVCenter); }
 
 protected:
     void keyPressEvent(QKeyEvent* e) override {
@@ -100,17 +98,25 @@ void TCurrencyEdit::SetText(const std::string& text) {
     ShowValue(editing_);
 }
 
-long double TCurrencyEdit::Value() const { return ReadAmountOrZero(Text()); }
+long double TCurrencyEdit::Value() const {
+    return ReadAmountOrZero(Text());
+}
 
 void TCurrencyEdit::SetValue(long double value) {
     value_ = std::clamp(value, 0.0L, kMaxAmount);
     ShowValue(editing_);
 }
 
-std::string TCurrencyEdit::DisplayedText() const { return static_cast<QLineEdit*>(Widget())->text().toStdString(); }
+std::string TCurrencyEdit::DisplayedText() const {
+    return static_cast<QLineEdit*>(Widget())->text().toStdString();
+}
 
-bool TCurrencyEdit::ReadOnly() const { return static_cast<QLineEdit*>(Widget())->isReadOnly(); }
-void TCurrencyEdit::SetReadOnly(bool readOnly) { static_cast<QLineEdit*>(Widget())->setReadOnly(readOnly); }
+bool TCurrencyEdit::ReadOnly() const {
+    return static_cast<QLineEdit*>(Widget())->isReadOnly();
+}
+void TCurrencyEdit::SetReadOnly(bool readOnly) {
+    static_cast<QLineEdit*>(Widget())->setReadOnly(readOnly);
+}
 
 void TCurrencyEdit::ApplyColor() {
     QPalette p = Widget()->palette();

@@ -18,7 +18,8 @@ public:
 
     // A modal message box with a caption; returns mrOk or mrCancel (closing
     // the box counts as mrCancel).
-    virtual TModalResult MessageBox(const std::string& text, const std::string& caption, TMsgButtons buttons) = 0;
+    virtual TModalResult MessageBox(const std::string& text, const std::string& caption,
+                                    TMsgButtons buttons) = 0;
     // The Yes/No confirmation dialog; returns mrYes or mrNo.
     virtual TModalResult Confirm(const std::string& text) = 0;
     // The plain message box (OK only, the program's title as caption).

@@ -64,11 +64,19 @@ void TEdit::SetText(const std::string& text) {
     programTextShown_ = true; // the change handler may have run in between
 }
 
-void TEdit::SetMaxLength(int bytes) { maxLength_ = bytes; }
+void TEdit::SetMaxLength(int bytes) {
+    maxLength_ = bytes;
+}
 
-bool TEdit::ReadOnly() const { return static_cast<QLineEdit*>(Widget())->isReadOnly(); }
-void TEdit::SetReadOnly(bool readOnly) { static_cast<QLineEdit*>(Widget())->setReadOnly(readOnly); }
-void TEdit::SelectAll() { static_cast<QLineEdit*>(Widget())->selectAll(); }
+bool TEdit::ReadOnly() const {
+    return static_cast<QLineEdit*>(Widget())->isReadOnly();
+}
+void TEdit::SetReadOnly(bool readOnly) {
+    static_cast<QLineEdit*>(Widget())->setReadOnly(readOnly);
+}
+void TEdit::SelectAll() {
+    static_cast<QLineEdit*>(Widget())->selectAll();
+}
 
 void TEdit::ApplyColor() {
     QPalette p = Widget()->palette();

@@ -45,12 +45,20 @@ void TForm::SetCaption(const std::string& caption) {
     Widget()->setWindowTitle(ToQString(caption));
 }
 
-void TForm::SetClientSize(int width, int height) { Widget()->resize(width, height); }
+void TForm::SetClientSize(int width, int height) {
+    Widget()->resize(width, height);
+}
 
-void TForm::SetPosition(int left, int top) { Widget()->move(left, top); }
+void TForm::SetPosition(int left, int top) {
+    Widget()->move(left, top);
+}
 
-void TForm::Show() { Widget()->show(); }
+void TForm::Show() {
+    Widget()->show();
+}
 
-void TForm::Close() { Widget()->close(); }
+void TForm::Close() {
+    Widget()->close();
+}
 
 } // namespace norvalt

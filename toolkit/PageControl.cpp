@@ -78,7 +78,9 @@ void TPageControl::ClickTab(int index) {
     }
 }
 
-int TPageControl::TabHeight() { return QFontMetrics(ToQFont(Font())).height() + 8; }
+int TPageControl::TabHeight() {
+    return QFontMetrics(ToQFont(Font())).height() + 8;
+}
 
 TRect TPageControl::TabRect(int index) {
     const QFontMetrics metrics(ToQFont(Font()));

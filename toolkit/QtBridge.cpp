@@ -46,9 +46,13 @@ QFont ToQFont(const TFont& font) {
     return q;
 }
 
-QString ToQString(std::string_view cp950) { return QString::fromStdString(Cp950ToUtf8(cp950)); }
+QString ToQString(std::string_view cp950) {
+    return QString::fromStdString(Cp950ToUtf8(cp950));
+}
 
-std::optional<std::string> FromQString(const QString& text) { return TryUtf8ToCp950(text.toStdString()); }
+std::optional<std::string> FromQString(const QString& text) {
+    return TryUtf8ToCp950(text.toStdString());
+}
 
 namespace {
 struct KeyPair {
@@ -56,11 +60,11 @@ struct KeyPair {
     int vk;
 };
 constexpr KeyPair kKeys[] = {
-    {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Tab, VK_TAB},      {Qt::Key_Backtab, VK_TAB},
-    {Qt::Key_Return, VK_RETURN},  {Qt::Key_Enter, VK_RETURN}, {Qt::Key_Escape, VK_ESCAPE},
-    {Qt::Key_Space, VK_SPACE},    {Qt::Key_PageUp, VK_PRIOR}, {Qt::Key_PageDown, VK_NEXT},
-    {Qt::Key_End, VK_END},        {Qt::Key_Home, VK_HOME},    {Qt::Key_Left, VK_LEFT},
-    {Qt::Key_Up, VK_UP},          {Qt::Key_Right, VK_RIGHT},  {Qt::Key_Down, VK_DOWN},
+    {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Tab, VK_TAB},       {Qt::Key_Backtab, VK_TAB},
+    {Qt::Key_Return, VK_RETURN},  {Qt::Key_Enter, VK_RETURN},  {Qt::Key_Escape, VK_ESCAPE},
+    {Qt::Key_Space, VK_SPACE},    {Qt::Key_PageUp, VK_PRIOR},  {Qt::Key_PageDown, VK_NEXT},
+    {Qt::Key_End, VK_END},        {Qt::Key_Home, VK_HOME},     {Qt::Key_Left, VK_LEFT},
+    {Qt::Key_Up, VK_UP},          {Qt::Key_Right, VK_RIGHT},   {Qt::Key_Down, VK_DOWN},
     {Qt::Key_Insert, VK_INSERT},  {Qt::Key_Delete, VK_DELETE}, {Qt::Key_F2, VK_F2},
 };
 } // namespace

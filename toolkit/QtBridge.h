@@ -23,7 +23,9 @@ QFont ToQFont(const TFont& font);
 QString ToQString(std::string_view cp950);
 // Nothing when the text holds a character code page 950 cannot hold.
 std::optional<std::string> FromQString(const QString& text);
-inline QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
+inline QRect ToQRect(const TRect& r) {
+    return QRect(r.Left, r.Top, r.Width(), r.Height());
+}
 // Virtual-key code of a Qt key, or 0 when it has none.
 int ToVirtualKey(int qtKey);
 int ToQtKey(int virtualKey);

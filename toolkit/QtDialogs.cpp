@@ -11,9 +11,13 @@
 namespace norvalt {
 namespace {
 
-QWidget* DialogParent() { return QApplication::activeWindow(); }
+QWidget* DialogParent() {
+    return QApplication::activeWindow();
+}
 
-QString ProgramTitle() { return QApplication::applicationDisplayName(); }
+QString ProgramTitle() {
+    return QApplication::applicationDisplayName();
+}
 
 // Texts use CR LF between lines; Qt's boxes want LF.
 QString BoxText(const std::string& text) {
@@ -26,7 +30,8 @@ QString BoxText(const std::string& text) {
 
 TModalResult QtDialogs::MessageBox(const std::string& text, const std::string& caption, TMsgButtons buttons) {
     QMessageBox box(QMessageBox::NoIcon, ToQString(caption), BoxText(text),
-                    buttons == TMsgButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
+                    buttons == TMsgButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
+                                                     : QMessageBox::Ok,
                     DialogParent());
     box.setEscapeButton(buttons == TMsgButtons::OkCancel ? QMessageBox::Cancel : QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok ? mrOk : mrCancel;

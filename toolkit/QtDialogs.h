@@ -7,7 +7,8 @@ namespace norvalt {
 // The dialogs of the running program, on Qt's message boxes and file dialogs.
 class QtDialogs final : public IDialogs {
 public:
-    TModalResult MessageBox(const std::string& text, const std::string& caption, TMsgButtons buttons) override;
+    TModalResult MessageBox(const std::string& text, const std::string& caption,
+                            TMsgButtons buttons) override;
     TModalResult Confirm(const std::string& text) override;
     void ShowMessage(const std::string& text) override;
     bool ShowMessageOfferingStop(const std::string& text, const std::string& stopCaption) override;

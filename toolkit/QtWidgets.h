@@ -38,7 +38,8 @@ protected:
 // stay within a limit (0: none); a refused edit beeps.
 class Cp950Limit : public QValidator {
 public:
-    Cp950Limit(std::function<int()> maxLength, QObject* parent) : QValidator(parent), maxLength_(std::move(maxLength)) {}
+    Cp950Limit(std::function<int()> maxLength, QObject* parent)
+        : QValidator(parent), maxLength_(std::move(maxLength)) {}
     State validate(QString& input, int& pos) const override;
 
 private:

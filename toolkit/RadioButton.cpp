@@ -20,8 +20,12 @@ void TRadioButton::SetCaption(const std::string& caption) {
     static_cast<QRadioButton*>(Widget())->setText(ToQString(caption));
 }
 
-bool TRadioButton::Checked() const { return static_cast<QRadioButton*>(Widget())->isChecked(); }
-void TRadioButton::SetChecked(bool checked) { static_cast<QRadioButton*>(Widget())->setChecked(checked); }
+bool TRadioButton::Checked() const {
+    return static_cast<QRadioButton*>(Widget())->isChecked();
+}
+void TRadioButton::SetChecked(bool checked) {
+    static_cast<QRadioButton*>(Widget())->setChecked(checked);
+}
 
 void TRadioButton::ApplyFont() {
     TControl::ApplyFont();

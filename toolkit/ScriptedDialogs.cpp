@@ -12,7 +12,8 @@ std::vector<std::string> ScriptedDialogs::Texts(Kind kind) const {
     return texts;
 }
 
-TModalResult ScriptedDialogs::MessageBox(const std::string& text, const std::string& caption, TMsgButtons buttons) {
+TModalResult ScriptedDialogs::MessageBox(const std::string& text, const std::string& caption,
+                                         TMsgButtons buttons) {
     shown_.push_back({Kind::MessageBox, text, caption});
     if (answers_.empty()) {
         return buttons == TMsgButtons::Ok ? mrOk : mrCancel;
@@ -32,7 +33,9 @@ TModalResult ScriptedDialogs::Confirm(const std::string& text) {
     return answer;
 }
 
-void ScriptedDialogs::ShowMessage(const std::string& text) { shown_.push_back({Kind::Message, text, {}}); }
+void ScriptedDialogs::ShowMessage(const std::string& text) {
+    shown_.push_back({Kind::Message, text, {}});
+}
 
 bool ScriptedDialogs::ShowMessageOfferingStop(const std::string& text, const std::string& stopCaption) {
     shown_.push_back({Kind::Message, text, stopCaption});
@@ -44,7 +47,9 @@ bool ScriptedDialogs::ShowMessageOfferingStop(const std::string& text, const std
     return stop;
 }
 
-void ScriptedDialogs::ShowError(const std::string& text) { shown_.push_back({Kind::Error, text, {}}); }
+void ScriptedDialogs::ShowError(const std::string& text) {
+    shown_.push_back({Kind::Error, text, {}});
+}
 
 std::optional<std::filesystem::path> ScriptedDialogs::OpenFile() {
     shown_.push_back({Kind::Open, {}, {}});

@@ -29,7 +29,8 @@ public:
     void ClearShown() { shown_.clear(); }
     bool AllAnswersUsed() const { return answers_.empty() && files_.empty() && stops_.empty(); }
 
-    TModalResult MessageBox(const std::string& text, const std::string& caption, TMsgButtons buttons) override;
+    TModalResult MessageBox(const std::string& text, const std::string& caption,
+                            TMsgButtons buttons) override;
     TModalResult Confirm(const std::string& text) override;
     void ShowMessage(const std::string& text) override;
     bool ShowMessageOfferingStop(const std::string& text, const std::string& stopCaption) override;

@@ -31,7 +31,9 @@ TScrollBox::TScrollBox(TWinControl* parent) : TWinControl(parent, new Area), inn
     inner_->setAutoFillBackground(true);
 }
 
-QWidget* TScrollBox::ClientWidget() const { return inner_; }
+QWidget* TScrollBox::ClientWidget() const {
+    return inner_;
+}
 
 void TScrollBox::SetContentSize(int width, int height) {
     contentWidth_ = width;

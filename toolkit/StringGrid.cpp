@@ -50,7 +50,9 @@ protected:
     void paintEvent(QPaintEvent* e) override {
         QPainter painter(viewport());
         const QRect r = e->rect();
-        Application().Dispatch([&] { grid_->PaintTo(painter, {r.left(), r.top(), r.right() + 1, r.bottom() + 1}); });
+        Application().Dispatch([&] {
+            grid_->PaintTo(painter, {r.left(), r.top(), r.right() + 1, r.bottom() + 1});
+        });
     }
     void resizeEvent(QResizeEvent* e) override {
         QAbstractScrollArea::resizeEvent(e);
@@ -98,13 +100,15 @@ protected:
         }
     }
     void mouseMoveEvent(QMouseEvent* e) override {
-        Application().Dispatch(
-            [&] { grid_->MouseMove(static_cast<int>(e->position().x()), static_cast<int>(e->position().y())); });
+        Application().Dispatch([&] {
+            grid_->MouseMove(static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
+        });
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton) {
-            Application().Dispatch(
-                [&] { grid_->MouseUp(static_cast<int>(e->position().x()), static_cast<int>(e->position().y())); });
+            Application().Dispatch([&] {
+                grid_->MouseUp(static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
+            });
         }
     }
     void wheelEvent(QWheelEvent* e) override {
@@ -134,9 +138,15 @@ TStringGrid::TStringGrid(TWinControl* parent) : TControl(parent, new View(this))
 
 TStringGrid::~TStringGrid() = default;
 
-TStringGrid::View& TStringGrid::ViewWidget() const { return *static_cast<View*>(Widget()); }
-int TStringGrid::ViewWidth() const { return ViewWidget().viewport()->width(); }
-int TStringGrid::ViewHeight() const { return ViewWidget().viewport()->height(); }
+TStringGrid::View& TStringGrid::ViewWidget() const {
+    return *static_cast<View*>(Widget());
+}
+int TStringGrid::ViewWidth() const {
+    return ViewWidget().viewport()->width();
+}
+int TStringGrid::ViewHeight() const {
+    return ViewWidget().viewport()->height();
+}
 
 // ---- texts and counts ------------------------------------------------------
 
@@ -484,7 +494,9 @@ void TStringGrid::InvalidateRow(int row) {
     }
 }
 
-void TStringGrid::Invalidate() { ViewWidget().viewport()->update(); }
+void TStringGrid::Invalidate() {
+    ViewWidget().viewport()->update();
+}
 
 // ---- scrolling -------------------------------------------------------------
 
@@ -684,8 +696,12 @@ void TStringGrid::MoveColumn(int from, int to) {
     }
 }
 
-void TStringGrid::RowMoved(int from, int to) { store_.MoveRow(from, to); }
-void TStringGrid::ColumnMoved(int from, int to) { store_.MoveCol(from, to); }
+void TStringGrid::RowMoved(int from, int to) {
+    store_.MoveRow(from, to);
+}
+void TStringGrid::ColumnMoved(int from, int to) {
+    store_.MoveCol(from, to);
+}
 
 // ---- keyboard and mouse ------------------------------------------------------
 
@@ -700,8 +716,12 @@ void TStringGrid::KeyDown(int& key, TShiftState shift) {
     int col = col_, row = row_;
     const bool ctrl = (shift & ssCtrl) != 0;
     switch (key) {
-    case VK_UP: --row; break;
-    case VK_DOWN: ++row; break;
+    case VK_UP:
+        --row;
+        break;
+    case VK_DOWN:
+        ++row;
+        break;
     case VK_LEFT:
         if (options_ & goRowSelect) {
             SetLeftCol(leftCol_ - 1);
@@ -716,8 +736,12 @@ void TStringGrid::KeyDown(int& key, TShiftState shift) {
         }
         ++col;
         break;
-    case VK_PRIOR: row -= page; break;
-    case VK_NEXT: row += page; break;
+    case VK_PRIOR:
+        row -= page;
+        break;
+    case VK_NEXT:
+        row += page;
+        break;
     case VK_HOME:
         col = fixedCols_;
         if (ctrl) {
@@ -758,7 +782,8 @@ void TStringGrid::KeyDown(int& key, TShiftState shift) {
             ShowEditor();
         }
         return;
-    default: return;
+    default:
+        return;
     }
     const bool extend = (shift & ssShift) && (options_ & goRangeSelect) && key != VK_TAB;
     FocusCell(col, row, !extend);
@@ -832,8 +857,11 @@ void TStringGrid::MouseMove(int x, int y) {
         }
         break;
     }
-    case Drag::SizeColumn: SetColWidths(dragIndex_, std::max(dragOrigin_ + x - dragStart_, 1)); break;
-    default: break;
+    case Drag::SizeColumn:
+        SetColWidths(dragIndex_, std::max(dragOrigin_ + x - dragStart_, 1));
+        break;
+    default:
+        break;
     }
 }
 
@@ -906,7 +934,8 @@ void TStringGrid::PaintTo(QPainter& painter, const TRect& clip) {
                 DefaultDrawCell(c.index, r.index, rect, state);
             }
             DrawCell(c.index, r.index, rect, state);
-            if (DefaultDrawing && hasFocus && (state & gdFocused) && !(options_ & goRowSelect) && !EditorVisible()) {
+            if (DefaultDrawing && hasFocus && (state & gdFocused) && !(options_ & goRowSelect) &&
+                !EditorVisible()) {
                 canvas.DrawFocusRect(rect);
             }
             // Grid lines on the right and bottom of the cell.
@@ -915,10 +944,12 @@ void TStringGrid::PaintTo(QPainter& painter, const TRect& clip) {
                 const bool horz = fixed ? (options_ & goFixedHorzLine) : (options_ & goHorzLine);
                 canvas.Brush().SetColor(fixed ? clBlack : clSilver);
                 if (vert) {
-                    canvas.FillRect({rect.Right, rect.Top, rect.Right + gridLineWidth_, rect.Bottom + gridLineWidth_});
+                    canvas.FillRect(
+                        {rect.Right, rect.Top, rect.Right + gridLineWidth_, rect.Bottom + gridLineWidth_});
                 }
                 if (horz) {
-                    canvas.FillRect({rect.Left, rect.Bottom, rect.Right + gridLineWidth_, rect.Bottom + gridLineWidth_});
+                    canvas.FillRect(
+                        {rect.Left, rect.Bottom, rect.Right + gridLineWidth_, rect.Bottom + gridLineWidth_});
                 }
             }
         }
@@ -928,8 +959,8 @@ void TStringGrid::PaintTo(QPainter& painter, const TRect& clip) {
 
 void TStringGrid::DefaultDrawCell(int col, int row, const TRect& rect, TGridDrawState state) {
     TCanvas& canvas = *canvas_;
-    const bool highlight = (state & gdSelected) &&
-                           (!(state & gdFocused) || (options_ & (goDrawFocusSelected | goRowSelect)));
+    const bool highlight =
+        (state & gdSelected) && (!(state & gdFocused) || (options_ & (goDrawFocusSelected | goRowSelect)));
     if (state & gdFixed) {
         canvas.Brush().SetColor(fixedColor_);
     } else if (highlight) {
@@ -953,14 +984,18 @@ void TStringGrid::DrawCell(int col, int row, const TRect& rect, TGridDrawState s
 
 // ---- in-place editor -----------------------------------------------------------
 
-std::unique_ptr<TInplaceEdit> TStringGrid::CreateEditor() { return std::make_unique<TInplaceEdit>(*this); }
+std::unique_ptr<TInplaceEdit> TStringGrid::CreateEditor() {
+    return std::make_unique<TInplaceEdit>(*this);
+}
 
 bool TStringGrid::CanEditShow() {
     return (options_ & goEditing) && !(options_ & goRowSelect) && col_ >= fixedCols_ && row_ >= fixedRows_ &&
            (editorMode_ || (options_ & goAlwaysShowEditor));
 }
 
-bool TStringGrid::EditorVisible() const { return editor_ && editor_->Visible(); }
+bool TStringGrid::EditorVisible() const {
+    return editor_ && editor_->Visible();
+}
 
 void TStringGrid::SetEditorMode(bool on) {
     if (on) {
@@ -1054,15 +1089,25 @@ TInplaceEdit::TInplaceEdit(TStringGrid& grid)
     line_->setFont(grid.Widget()->font());
 }
 
-TInplaceEdit::~TInplaceEdit() { delete line_; }
+TInplaceEdit::~TInplaceEdit() {
+    delete line_;
+}
 
-QWidget* TInplaceEdit::Widget() const { return line_; }
+QWidget* TInplaceEdit::Widget() const {
+    return line_;
+}
 
-std::string TInplaceEdit::Text() const { return FromQString(line_->text()).value_or(original_); }
+std::string TInplaceEdit::Text() const {
+    return FromQString(line_->text()).value_or(original_);
+}
 
-void TInplaceEdit::SetText(const std::string& text) { line_->setText(ToQString(text)); }
+void TInplaceEdit::SetText(const std::string& text) {
+    line_->setText(ToQString(text));
+}
 
-bool TInplaceEdit::Visible() const { return !line_->isHidden(); }
+bool TInplaceEdit::Visible() const {
+    return !line_->isHidden();
+}
 
 void TInplaceEdit::Show(const TRect& rect, const std::string& text) {
     original_ = text;
@@ -1074,9 +1119,13 @@ void TInplaceEdit::Show(const TRect& rect, const std::string& text) {
     line_->selectAll();
 }
 
-void TInplaceEdit::Hide() { line_->hide(); }
+void TInplaceEdit::Hide() {
+    line_->hide();
+}
 
-void TInplaceEdit::Move(const TRect& rect) { line_->setGeometry(ToQRect(rect)); }
+void TInplaceEdit::Move(const TRect& rect) {
+    line_->setGeometry(ToQRect(rect));
+}
 
 bool TInplaceEdit::HandsBack(int key, TShiftState shift, int cursor, int length) {
     switch (key) {
@@ -1086,12 +1135,17 @@ bool TInplaceEdit::HandsBack(int key, TShiftState shift, int cursor, int length)
     case VK_NEXT:
     case VK_ESCAPE:
     case VK_RETURN:
-    case VK_TAB: return true;
-    case VK_LEFT: return cursor == 0 && !line_->hasSelectedText();
-    case VK_RIGHT: return cursor == length && !line_->hasSelectedText();
+    case VK_TAB:
+        return true;
+    case VK_LEFT:
+        return cursor == 0 && !line_->hasSelectedText();
+    case VK_RIGHT:
+        return cursor == length && !line_->hasSelectedText();
     case VK_HOME:
-    case VK_END: return (shift & ssCtrl) != 0;
-    default: return false;
+    case VK_END:
+        return (shift & ssCtrl) != 0;
+    default:
+        return false;
     }
 }
 

@@ -53,7 +53,9 @@ unknown record type or a conversion that could not complete.
 )";
 }
 
-std::string Utf8(std::string_view cp950) { return Cp950ToUtf8(cp950); }
+std::string Utf8(std::string_view cp950) {
+    return Cp950ToUtf8(cp950);
+}
 
 // A message on one line: its line breaks as spaces.
 std::string OneLine(std::string text) {
@@ -72,11 +74,20 @@ std::string EscapeCell(std::string_view utf8) {
     std::string out;
     for (char c : utf8) {
         switch (c) {
-        case '\t': out += "\\t"; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '\\': out += "\\\\"; break;
-        default: out += c;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -91,11 +102,16 @@ std::string EndsWithCsv(const std::string& name) {
 
 const char* FileErrorText(TFileError e) {
     switch (e) {
-    case TFileError::NotFound: return "no such file";
-    case TFileError::NoPermission: return "permission denied";
-    case TFileError::IsFolder: return "is a folder";
-    case TFileError::NoSpace: return "no space left";
-    case TFileError::Other: break;
+    case TFileError::NotFound:
+        return "no such file";
+    case TFileError::NoPermission:
+        return "permission denied";
+    case TFileError::IsFolder:
+        return "is a folder";
+    case TFileError::NoSpace:
+        return "no space left";
+    case TFileError::Other:
+        break;
     }
     return "cannot be read or written";
 }
@@ -112,7 +128,8 @@ std::optional<TRecordType> TypeFor(const Context& ctx, const std::string& file) 
     }
     const auto type = RecordTypeFromFileName(file);
     if (!type) {
-        ctx.err << file << ": the name is not tran01, tran06, tran06e or tran11; name the record type with --type\n";
+        ctx.err << file
+                << ": the name is not tran01, tran06, tran06e or tran11; name the record type with --type\n";
         return std::nullopt;
     }
     if (!HasLayout(*type)) {
@@ -220,7 +237,8 @@ int MediaToCsv(const Context& ctx, const std::string& in, const std::string& out
             std::size_t bad = 0;
             if (!IsValidCp950(record[c], &bad)) {
                 ctx.err << in << ":" << records->lines[r] << ":" << c + 1
-                        << ": bytes that are not code page 950 text (at byte " << bad + 1 << " of the cell)\n";
+                        << ": bytes that are not code page 950 text (at byte " << bad + 1
+                        << " of the cell)\n";
                 failed = true;
             }
             utf8.push_back(Utf8(record[c]));
@@ -272,8 +290,8 @@ int CsvToMedia(const Context& ctx, const std::string& in, const std::string& out
     for (std::size_t r = 1; r < rows->size(); ++r) {
         const auto& row = (*rows)[r];
         if (row.size() != headings.size()) {
-            ctx.err << in << ":" << r + 1 << ":" << std::min(row.size(), headings.size()) + 1 << ": the row has "
-                    << row.size() << " fields, not " << headings.size() << "\n";
+            ctx.err << in << ":" << r + 1 << ":" << std::min(row.size(), headings.size()) + 1
+                    << ": the row has " << row.size() << " fields, not " << headings.size() << "\n";
             failed = true;
             continue;
         }
@@ -321,8 +339,9 @@ public:
             return {};
         }
         const auto& record = records_[static_cast<std::size_t>(row - 1)];
-        return static_cast<std::size_t>(col) < record.size() ? std::string_view(record[static_cast<std::size_t>(col)])
-                                                            : std::string_view();
+        return static_cast<std::size_t>(col) < record.size()
+                   ? std::string_view(record[static_cast<std::size_t>(col)])
+                   : std::string_view();
     }
 
 private:
@@ -370,7 +389,9 @@ int Check(const Context& ctx, const std::string& file) {
 
 } // namespace
 
-std::string MediaToolUsage() { return MediaToolUsageText(); }
+std::string MediaToolUsage() {
+    return MediaToolUsageText();
+}
 
 int RunMediaTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Context ctx{out, err, std::nullopt};

@@ -43,8 +43,12 @@ void CheckDealDate(std::string_view date, TMessageList& messages) {
 }
 
 namespace {
-bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsAsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool IsAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 } // namespace
 
 std::int64_t SeqKey(std::string_view text) {
@@ -87,14 +91,15 @@ void CheckSequence(std::string_view sequence, const IRecordRows& rows, TMessageL
     }
 }
 
-TRateCheck CheckRates(const std::array<std::string_view, 3>& rates, TDecimalsCheck when, TMessageList& messages) {
+TRateCheck CheckRates(const std::array<std::string_view, 3>& rates, TDecimalsCheck when,
+                      TMessageList& messages) {
     static const std::string* const kNotNumber[] = {&u8"最高利率需為數字"_b5, &u8"最低利率需為數字"_b5,
                                                     &u8"平均利率需為數字"_b5};
     static const std::string* const kOverLimit[] = {&u8"最高利率 不可超過 999.9999"_b5,
                                                     &u8"最低利率 不可超過 999.9999"_b5,
                                                     &u8"平均利率 不可超過 999.9999"_b5};
-    static const std::string* const kDecimals[] = {&u8"最高利率小數位最多四位"_b5, &u8"最低利率小數位最多四位"_b5,
-                                                   &u8"平均利率小數位最多四位"_b5};
+    static const std::string* const kDecimals[] = {
+        &u8"最高利率小數位最多四位"_b5, &u8"最低利率小數位最多四位"_b5, &u8"平均利率小數位最多四位"_b5};
     TRateCheck check;
     for (std::size_t i = 0; i < 3; ++i) {
         if (const auto value = ReadNumber(rates[i])) {

@@ -51,6 +51,7 @@ enum class TDecimalsCheck {
     UnlessRateProblem,
     Always, // (Tran06)
 };
-TRateCheck CheckRates(const std::array<std::string_view, 3>& rates, TDecimalsCheck when, TMessageList& messages);
+TRateCheck CheckRates(const std::array<std::string_view, 3>& rates, TDecimalsCheck when,
+                      TMessageList& messages);
 
 } // namespace norvalt

@@ -12,8 +12,8 @@ namespace {
 
 // A forward trade's balance must be a whole number of zero or more and is
 // rewritten without leading zeros; any other trade's must be exactly 0.
-void CheckBalance(std::string& balance, bool forward, const std::string& forwardLine, const std::string& otherLine,
-                  TMessageList& messages) {
+void CheckBalance(std::string& balance, bool forward, const std::string& forwardLine,
+                  const std::string& otherLine, TMessageList& messages) {
     if (forward) {
         const std::int64_t value = StrToInt64Def(balance, -1);
         if (value < 0) {
@@ -52,10 +52,12 @@ TTran01CheckResult CheckTran01Record(const TTran01CheckInput& input, const IReco
         const std::int64_t count = StrToInt64Def(countText, -1);
         if (!forward) {
             if (count > 0 ? !(amount > 0) : amount != 0) {
-                messages.Add(count > 0 ? u8"申報遠期交易成交金額，需為正數"_b5 : u8"申報遠期餘額成交金額，需為正數"_b5);
+                messages.Add(count > 0 ? u8"申報遠期交易成交金額，需為正數"_b5
+                                       : u8"申報遠期餘額成交金額，需為正數"_b5);
             }
             if (count > 0 ? !(face > 0) : face != 0) {
-                messages.Add(count > 0 ? u8"申報遠期交易成交面額，需為正數"_b5 : u8"申報遠期餘額成交面額，需為正數"_b5);
+                messages.Add(count > 0 ? u8"申報遠期交易成交面額，需為正數"_b5
+                                       : u8"申報遠期餘額成交面額，需為正數"_b5);
             }
             if (StrToIntDef(countText, -1) < 1) {
                 messages.Add(u8"除遠期庫存申報外，其他 成交筆數 須為整數且>0"_b5);

@@ -9,11 +9,11 @@ namespace norvalt {
 // The 成交類別 positions of the Tran01 list.
 enum TTran01DealType : int {
     dtNone = -1,
-    dtOutright = 0,      // 買賣斷
-    dtRepoOpen = 1,      // 附條件-承作
-    dtRepoMaturity = 2,  // 附條件-到期
-    dtForward = 3,       // 遠期買賣斷
-    dtReverseRepo = 4,   // RS融券-承作
+    dtOutright = 0,     // 買賣斷
+    dtRepoOpen = 1,     // 附條件-承作
+    dtRepoMaturity = 2, // 附條件-到期
+    dtForward = 3,      // 遠期買賣斷
+    dtReverseRepo = 4,  // RS融券-承作
 };
 
 // A Tran01 record as the check reads it from the panel.

@@ -47,8 +47,15 @@ const std::vector<std::string>& Tran01Businesses() {
 
 const std::vector<std::string>& Tran01StartTerms() {
     static const std::vector<std::string> items = {
-        "",           u8"1=隔夜"_b5,     u8"2=2-10 天"_b5,  u8"3=11-20 天"_b5,  u8"4=21-30 天"_b5,
-        u8"5=31-60 天"_b5, u8"6=61-90 天"_b5, u8"7=91-180 天"_b5, u8"8=180 以上"_b5,
+        "",
+        u8"1=隔夜"_b5,
+        u8"2=2-10 天"_b5,
+        u8"3=11-20 天"_b5,
+        u8"4=21-30 天"_b5,
+        u8"5=31-60 天"_b5,
+        u8"6=61-90 天"_b5,
+        u8"7=91-180 天"_b5,
+        u8"8=180 以上"_b5,
     };
     return items;
 }
@@ -60,7 +67,8 @@ TTran01CategoryDefaults Tran01CategoryDefaults(std::string_view category) {
     const bool maturity = category == u8"附條件-到期"_b5;
     const std::string& blank = u8"空白"_b5;
     TTran01CategoryDefaults d;
-    d.sides = reverseRepo ? std::vector<std::string>{u8"買"_b5} : std::vector<std::string>{u8"買"_b5, u8"賣"_b5};
+    d.sides =
+        reverseRepo ? std::vector<std::string>{u8"買"_b5} : std::vector<std::string>{u8"買"_b5, u8"賣"_b5};
     d.terms = (repoOpen || reverseRepo) ? TermTable().Labels() : std::vector<std::string>{blank};
     d.counterparties = CounterpartyTable().Labels();
     if (forward) {

@@ -9,7 +9,9 @@ using namespace norvalt::test;
 
 namespace {
 
-const std::string& SwitchQuestion() { return u8"畫面中仍有資料，請問是否要切換分頁?(切換後會清空資料)"_b5; }
+const std::string& SwitchQuestion() {
+    return u8"畫面中仍有資料，請問是否要切換分頁?(切換後會清空資料)"_b5;
+}
 
 TEST_F(Form1Test, StartState) {
     EXPECT_EQ(form->Caption(), u8"Norvalt V4.00 (2021/09/24更新)"_b5);

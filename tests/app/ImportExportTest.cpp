@@ -14,8 +14,22 @@ using namespace norvalt::test;
 namespace {
 
 std::string WorkedLine(const std::string& dealer = "1234") {
-    std::string line = dealer + "1100923" "0A0001" "1" "A123456789" "1" "1" "A91104 " " " "0012345" "0011000"
-                                "0011500" "00000123456789" "00000100000000" "000012" "1" " ";
+    std::string line = dealer + "1100923"
+                                "0A0001"
+                                "1"
+                                "A123456789"
+                                "1"
+                                "1"
+                                "A91104 "
+                                " "
+                                "0012345"
+                                "0011000"
+                                "0011500"
+                                "00000123456789"
+                                "00000100000000"
+                                "000012"
+                                "1"
+                                " ";
     line += std::string(26, '0');
     return line;
 }
@@ -86,7 +100,8 @@ TEST_F(ImportExportTest, ARateOutOfRangeIsRefusedAndTheNextLineTakesItsRow) {
     std::string rate = WorkedLine("2222");
     rate.replace(38, 7, "9.9E+10");
     Import(Write("tran01", rate + "\n" + WorkedLine("3333") + "\n"));
-    EXPECT_EQ(Messages(), std::vector<std::string>{u8"資料異動失敗，成交殖利率/百元價輸入格式錯誤，請修正後再執行。"_b5});
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{u8"資料異動失敗，成交殖利率/百元價輸入格式錯誤，請修正後再執行。"_b5});
     EXPECT_EQ(Grid().Cells(0, 1), "3333");
     EXPECT_EQ(Grid().RowCount(), 3);
 }
@@ -133,7 +148,8 @@ TEST_F(ImportExportTest, TheQuestionAndTheDialogCanBeCancelled) {
     Import(Write("tran01", WorkedLine() + "\r\n"));
     dialogs.QueueAnswer(mrCancel);
     form->LoadBtn_Tran01.Click();
-    EXPECT_EQ(Questions(), std::vector<std::string>{u8"畫面中仍有資料，請問是否要匯入檔案?(匯入後會清空資料)"_b5});
+    EXPECT_EQ(Questions(),
+              std::vector<std::string>{u8"畫面中仍有資料，請問是否要匯入檔案?(匯入後會清空資料)"_b5});
     EXPECT_EQ(Grid().Cells(0, 1), "1234");
     dialogs.QueueAnswer(mrOk);
     dialogs.QueueFile(std::nullopt);
@@ -143,10 +159,12 @@ TEST_F(ImportExportTest, TheQuestionAndTheDialogCanBeCancelled) {
 }
 
 TEST_F(ImportExportTest, ExportWritesOneCrLfLinePerRecordAndStopsAtTheFirstEmptySequenceNumber) {
-    Import(Write("tran01", WorkedLine("1111") + "\r\n" + WorkedLine("2222") + "\r\n" + WorkedLine("3333") + "\r\n"));
+    Import(Write("tran01",
+                 WorkedLine("1111") + "\r\n" + WorkedLine("2222") + "\r\n" + WorkedLine("3333") + "\r\n"));
     const auto out = dir / "three";
     Export(out);
-    EXPECT_EQ(Read(out), WorkedLine("1111") + "\r\n" + WorkedLine("2222") + "\r\n" + WorkedLine("3333") + "\r\n");
+    EXPECT_EQ(Read(out),
+              WorkedLine("1111") + "\r\n" + WorkedLine("2222") + "\r\n" + WorkedLine("3333") + "\r\n");
     Grid().SetCells(2, 2, "");
     Export(out);
     EXPECT_EQ(Read(out), WorkedLine("1111") + "\r\n");
@@ -261,12 +279,18 @@ TEST_F(ImportExportTest, TheExampleFileRoundTrips) {
     // the tables as the table's default code.
     auto normalise = [](std::string line) {
         line[11] = '0';
-        if (line[17] != '1') line[17] = '2';
-        if (line[28] != '1') line[28] = '2';
-        if (line[29] < '1' || line[29] > '5') line[29] = '5';
-        if (line[37] < '1' || line[37] > '8') line[37] = ' ';
-        if (!std::isdigit(static_cast<unsigned char>(line[93])) && line[93] != 'A') line[93] = ' ';
-        if (line[94] < '1' || line[94] > '4') line[94] = ' ';
+        if (line[17] != '1')
+            line[17] = '2';
+        if (line[28] != '1')
+            line[28] = '2';
+        if (line[29] < '1' || line[29] > '5')
+            line[29] = '5';
+        if (line[37] < '1' || line[37] > '8')
+            line[37] = ' ';
+        if (!std::isdigit(static_cast<unsigned char>(line[93])) && line[93] != 'A')
+            line[93] = ' ';
+        if (line[94] < '1' || line[94] > '4')
+            line[94] = ' ';
         return line;
     };
     for (std::size_t i = 0; i < lines.size(); ++i) {

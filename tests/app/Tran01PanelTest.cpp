@@ -57,7 +57,8 @@ protected:
         return texts;
     }
     std::filesystem::path TempFile(const std::string& name) {
-        return std::filesystem::temp_directory_path() / ("norvalt-panel-" + std::to_string(::getpid()) + name);
+        return std::filesystem::temp_directory_path() /
+               ("norvalt-panel-" + std::to_string(::getpid()) + name);
     }
 };
 

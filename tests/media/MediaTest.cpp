@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <csignal>
+#include <fstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -31,10 +31,14 @@ TEST(FillOps, RightAndLeftAlignedFilling) {
         const char* left;
     };
     const Case cases[] = {
-        {"-15000", 7, '0', "-015000", "-150000"}, {"12", 7, '0', "0000012", "1200000"},
-        {"AB", 4, ' ', "  AB", "AB  "},           {"123456789", 7, '0', "1234567", "3456789"},
-        {"ABCDEFGHIJK", 10, ' ', "ABCDEFGHIJ", "BCDEFGHIJK"}, {"", 3, '0', "000", "000"},
-        {"-", 3, '0', "-00", "-00"},              {"12345", 4, ' ', "1234", "2345"},
+        {"-15000", 7, '0', "-015000", "-150000"},
+        {"12", 7, '0', "0000012", "1200000"},
+        {"AB", 4, ' ', "  AB", "AB  "},
+        {"123456789", 7, '0', "1234567", "3456789"},
+        {"ABCDEFGHIJK", 10, ' ', "ABCDEFGHIJ", "BCDEFGHIJK"},
+        {"", 3, '0', "000", "000"},
+        {"-", 3, '0', "-00", "-00"},
+        {"12345", 4, ' ', "1234", "2345"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(RightAlignFill(c.text, c.width, c.fill), c.right) << c.text;
@@ -44,8 +48,8 @@ TEST(FillOps, RightAndLeftAlignedFilling) {
 
 TEST(FillOps, NormaliseRateKeepsTheLastDecimals) {
     const std::pair<const char*, const char*> cases[] = {
-        {"12.5", "12.5000"}, {"7", "7.0000"},     {"1.23456", "1.3456"}, {"1.23450", "1.3450"},
-        {"-0.5", "-0.5000"}, {"", ".0000"},       {"999.9999", "999.9999"}, {"1.2.3", "1.2.30"},
+        {"12.5", "12.5000"}, {"7", "7.0000"}, {"1.23456", "1.3456"},    {"1.23450", "1.3450"},
+        {"-0.5", "-0.5000"}, {"", ".0000"},   {"999.9999", "999.9999"}, {"1.2.3", "1.2.30"},
     };
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(NormaliseRate(text, 3, 4), expected) << text;
@@ -135,10 +139,17 @@ TEST(FillOps, DecimalReadAndWriteAgreeWithTheGeneralConversion) {
 
 TEST(RecordType, FileNamesDecideTheType) {
     const std::pair<const char*, std::optional<TRecordType>> cases[] = {
-        {"/data/tran01", TRecordType::Tran01},  {"Tran01", TRecordType::Tran01},  {"TRAN01", TRecordType::Tran01},
-        {"x/TrAn06E", TRecordType::Tran06E},    {"tran06", TRecordType::Tran06},  {"tran11", TRecordType::Tran11},
-        {"tran01.txt", std::nullopt},           {"tran1", std::nullopt},          {"tran01/", std::nullopt},
-        {"/tran01/other", std::nullopt},        {"xtran01", std::nullopt},
+        {"/data/tran01", TRecordType::Tran01},
+        {"Tran01", TRecordType::Tran01},
+        {"TRAN01", TRecordType::Tran01},
+        {"x/TrAn06E", TRecordType::Tran06E},
+        {"tran06", TRecordType::Tran06},
+        {"tran11", TRecordType::Tran11},
+        {"tran01.txt", std::nullopt},
+        {"tran1", std::nullopt},
+        {"tran01/", std::nullopt},
+        {"/tran01/other", std::nullopt},
+        {"xtran01", std::nullopt},
     };
     for (const auto& [name, type] : cases) {
         EXPECT_EQ(RecordTypeFromFileName(name), type) << name;
@@ -161,7 +172,8 @@ TEST(MediaFile, LinesSplitInPiecesAreTheLinesOfTheWhole) {
         std::vector<std::string> lines;
         TLineSplitter splitter;
         for (std::size_t at = 0; at < text.size(); at += piece) {
-            splitter.Feed(std::string_view(text).substr(at, piece), [&](std::string_view l) { lines.emplace_back(l); });
+            splitter.Feed(std::string_view(text).substr(at, piece),
+                          [&](std::string_view l) { lines.emplace_back(l); });
         }
         splitter.Finish([&](std::string_view l) { lines.emplace_back(l); });
         const auto whole = SplitLines(text);
@@ -171,8 +183,23 @@ TEST(MediaFile, LinesSplitInPiecesAreTheLinesOfTheWhole) {
 
 // The worked line of the layout: every field with its position.
 std::string WorkedLine() {
-    std::string line = "1234" "1100923" "0A0001" "1" "A123456789" "1" "1" "A91104 " " " "0012345" "0011000"
-                       "0011500" "00000123456789" "00000100000000" "000012" "1" " ";
+    std::string line = "1234"
+                       "1100923"
+                       "0A0001"
+                       "1"
+                       "A123456789"
+                       "1"
+                       "1"
+                       "A91104 "
+                       " "
+                       "0012345"
+                       "0011000"
+                       "0011500"
+                       "00000123456789"
+                       "00000100000000"
+                       "000012"
+                       "1"
+                       " ";
     line += std::string(26, '0');
     return line;
 }
@@ -182,10 +209,25 @@ TEST(Tran01Layout, TheWorkedLineGivesItsCellsAndTheCellsGiveItBack) {
     ASSERT_EQ(line.size(), kTran01LineLength);
     TTran01Cells cells;
     ASSERT_TRUE(ParseTran01(line, cells));
-    const TTran01Cells expected = {"1234",       "1100923", "A0001",  u8"自營"_b5,  "A123456789",
-                                   u8"買"_b5,    u8"買賣斷"_b5, "A91104 ", "--",      "1.2345",
-                                   "1.1",        "1.15",    "1234567.89", "1000000", "12",
-                                   u8"債券自營商(銀行)"_b5, "--", "0", "0"};
+    const TTran01Cells expected = {"1234",
+                                   "1100923",
+                                   "A0001",
+                                   u8"自營"_b5,
+                                   "A123456789",
+                                   u8"買"_b5,
+                                   u8"買賣斷"_b5,
+                                   "A91104 ",
+                                   "--",
+                                   "1.2345",
+                                   "1.1",
+                                   "1.15",
+                                   "1234567.89",
+                                   "1000000",
+                                   "12",
+                                   u8"債券自營商(銀行)"_b5,
+                                   "--",
+                                   "0",
+                                   "0"};
     EXPECT_EQ(cells, expected);
     std::vector<std::string_view> views(cells.begin(), cells.end());
     EXPECT_EQ(FormatTran01(views), line);
@@ -200,12 +242,18 @@ TEST(Tran01Layout, CodesOutsideTheTablesReadAsDefaultsAndWriteBackAsDefaultCodes
         char written;
     };
     const Case cases[] = {
-        {30, '5', 6, u8"RS融券-承作"_b5, '5'}, {30, '6', 6, u8"RS融券-承作"_b5, '5'},
-        {30, ' ', 6, u8"RS融券-承作"_b5, '5'}, {18, '2', 3, u8"經紀"_b5, '2'},
-        {18, 'X', 3, u8"經紀"_b5, '2'},       {29, '9', 5, u8"賣"_b5, '2'},
-        {38, '9', 8, "--", ' '},              {38, ' ', 8, "--", ' '},
-        {38, '8', 8, u8"180 以上"_b5, '8'},    {94, 'A', 15, u8"陸資"_b5, 'A'},
-        {94, 'a', 15, "--", ' '},             {95, '4', 16, u8"三個月以上"_b5, '4'},
+        {30, '5', 6, u8"RS融券-承作"_b5, '5'},
+        {30, '6', 6, u8"RS融券-承作"_b5, '5'},
+        {30, ' ', 6, u8"RS融券-承作"_b5, '5'},
+        {18, '2', 3, u8"經紀"_b5, '2'},
+        {18, 'X', 3, u8"經紀"_b5, '2'},
+        {29, '9', 5, u8"賣"_b5, '2'},
+        {38, '9', 8, "--", ' '},
+        {38, ' ', 8, "--", ' '},
+        {38, '8', 8, u8"180 以上"_b5, '8'},
+        {94, 'A', 15, u8"陸資"_b5, 'A'},
+        {94, 'a', 15, "--", ' '},
+        {95, '4', 16, u8"三個月以上"_b5, '4'},
     };
     for (const auto& c : cases) {
         std::string line = WorkedLine();
@@ -253,8 +301,12 @@ TEST(Tran01Layout, RatesNumbersAndTheWritersFills) {
 
 struct Recorder : TRecordSink {
     std::vector<std::string> events;
-    void WrongLength(std::size_t n, std::string_view) override { events.push_back("length " + std::to_string(n)); }
-    void Refused(std::size_t n, const std::string&) override { events.push_back("refused " + std::to_string(n)); }
+    void WrongLength(std::size_t n, std::string_view) override {
+        events.push_back("length " + std::to_string(n));
+    }
+    void Refused(std::size_t n, const std::string&) override {
+        events.push_back("refused " + std::to_string(n));
+    }
     void Record(std::size_t n, std::span<const std::string> c) override {
         events.push_back("record " + std::to_string(n) + " " + c[0]);
     }
@@ -269,8 +321,8 @@ TEST(RecordLoader, SkipsRefusesAndStopsAtAConversionError) {
                               WorkedLine() + "\r\n\r\n" + badAmount + "\r\n" + WorkedLine() + "\r\n";
     Recorder sink;
     const TLoadSummary summary = LoadRecords(TRecordType::Tran01, bytes, sink);
-    EXPECT_EQ(sink.events, (std::vector<std::string>{"record 1 1234", "length 2", "refused 3", "record 4 1234",
-                                                      "length 5"}));
+    EXPECT_EQ(sink.events, (std::vector<std::string>{"record 1 1234", "length 2", "refused 3",
+                                                     "record 4 1234", "length 5"}));
     EXPECT_EQ(summary.taken, 2u);
     EXPECT_EQ(summary.skipped, 2u);
     EXPECT_EQ(summary.refused, 1u);
@@ -292,7 +344,9 @@ TEST(RecordLoader, AnyBytesImportWithoutACrash) {
     struct Keep : TRecordSink {
         void WrongLength(std::size_t, std::string_view) override {}
         void Refused(std::size_t, const std::string&) override {}
-        void Record(std::size_t, std::span<const std::string> c) override { rows.emplace_back(c.begin(), c.end()); }
+        void Record(std::size_t, std::span<const std::string> c) override {
+            rows.emplace_back(c.begin(), c.end());
+        }
         std::vector<std::vector<std::string>> rows;
     };
     for (int round = 0; round < 300; ++round) {
@@ -300,7 +354,8 @@ TEST(RecordLoader, AnyBytesImportWithoutACrash) {
         for (int l = 0; l < 20; ++l) {
             const std::size_t length = next() % 4 == 0 ? next() % 130 : 121;
             for (std::size_t i = 0; i < length; ++i) {
-                bytes += next() % 3 == 0 ? alphabet[next() % alphabet.size()] : static_cast<char>('0' + next() % 10);
+                bytes += next() % 3 == 0 ? alphabet[next() % alphabet.size()]
+                                         : static_cast<char>('0' + next() % 10);
             }
             bytes += next() % 2 ? "\r\n" : "\n";
         }

@@ -51,7 +51,9 @@ void DoubleClick(QWidget* widget, int x, int y) {
     QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
 }
 
-QImage Grab(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage Grab(QWidget* widget) {
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 TColor PixelColor(const QImage& image, int x, int y) {
     const QRgb p = image.pixel(x, y);
@@ -102,6 +104,8 @@ void PickItem(QWidget* comboBox, int index) {
     emit box->activated(index);
 }
 
-void Settle() { Application().ProcessMessages(); }
+void Settle() {
+    Application().ProcessMessages();
+}
 
 } // namespace norvalt::test

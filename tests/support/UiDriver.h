@@ -14,7 +14,9 @@ namespace norvalt::test {
 
 // Types UTF-8 text into the control's widget (or its focus proxy), key by key.
 void TypeText(QWidget* widget, const std::string& utf8);
-inline void TypeText(TControl& control, const std::string& utf8) { TypeText(control.Widget(), utf8); }
+inline void TypeText(TControl& control, const std::string& utf8) {
+    TypeText(control.Widget(), utf8);
+}
 void PressKey(QWidget* widget, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void Click(QWidget* widget, int x, int y, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void DoubleClick(QWidget* widget, int x, int y);

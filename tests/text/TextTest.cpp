@@ -26,13 +26,18 @@ TEST(Cp950, LiteralIsConvertedOnceAndKept) {
 
 TEST(Cp950, UnmappableCharacterIsRefusedAndBadBytesAreMarked) {
     EXPECT_FALSE(TryUtf8ToCp950("emoji \xF0\x9F\x98\x80").has_value());
-    EXPECT_FALSE(TryUtf8ToCp950("\xFF").has_value());                  // not UTF-8 at all
+    EXPECT_FALSE(TryUtf8ToCp950("\xFF").has_value()); // not UTF-8 at all
 
     std::size_t bad = 99;
-    EXPECT_FALSE(IsValidCp950("AB\xFF" "C", &bad));
+    EXPECT_FALSE(IsValidCp950("AB\xFF"
+                              "C",
+                              &bad));
     EXPECT_EQ(bad, 2u);
     EXPECT_TRUE(IsValidCp950("\xA5\xE6"));
-    EXPECT_EQ(Cp950ToUtf8("A\xFF" "B"), "A\xEF\xBF\xBD" "B");
+    EXPECT_EQ(Cp950ToUtf8("A\xFF"
+                          "B"),
+              "A\xEF\xBF\xBD"
+              "B");
 }
 
 struct NumberCase {
@@ -43,12 +48,13 @@ struct NumberCase {
 
 TEST(Numbers, ReadNumberAcceptsOnlyThePlainDecimalForm) {
     const NumberCase cases[] = {
-        {"12", true, 12},        {" 12 ", true, 12},      {"-0.5", true, -0.5L}, {"+3", true, 3},
-        {"1.5e3", true, 1500},   {"9.9E+10", true, 9.9e10L}, {".5", true, 0.5L}, {"5.", true, 5},
-        {"0012345", true, 12345}, {"", false, 0},          {"   ", false, 0},    {"1,000", false, 0},
-        {"nan", false, 0},       {"inf", false, 0},        {"0x10", false, 0},   {"1.2.3", false, 0},
-        {"1e", false, 0},        {"12a", false, 0},        {"-", false, 0},      {"1 2", false, 0},
-        {"1e99999", false, 0},
+        {"12", true, 12},    {" 12 ", true, 12},    {"-0.5", true, -0.5L},
+        {"+3", true, 3},     {"1.5e3", true, 1500}, {"9.9E+10", true, 9.9e10L},
+        {".5", true, 0.5L},  {"5.", true, 5},       {"0012345", true, 12345},
+        {"", false, 0},      {"   ", false, 0},     {"1,000", false, 0},
+        {"nan", false, 0},   {"inf", false, 0},     {"0x10", false, 0},
+        {"1.2.3", false, 0}, {"1e", false, 0},      {"12a", false, 0},
+        {"-", false, 0},     {"1 2", false, 0},     {"1e99999", false, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -88,11 +94,22 @@ TEST(Numbers, WholeNumbersIn32And64Bits) {
 
 TEST(Numbers, ShortestNumberText) {
     const std::pair<long double, const char*> cases[] = {
-        {1234.5L, "1234.5"}, {0.0001L, "0.0001"}, {12, "12"},     {-0.5L, "-0.5"}, {0, "0"},
-        {1.2345, "1.2345"},  {1234567.89, "1234567.89"},          {0.1 + 0.2, "0.3"},
-        {123456789012.34L, "123456789012.34"}, {999999999999999.0L, "999999999999999"},
-        {1e15L, "1E15"},     {1.5e-7L, "1.5E-7"}, {0.00001L, "0.00001"}, {-1.5e20L, "-1.5E20"},
-        {static_cast<double>(12345) / 10000, "1.2345"}, {99000000000.0L, "99000000000"},
+        {1234.5L, "1234.5"},
+        {0.0001L, "0.0001"},
+        {12, "12"},
+        {-0.5L, "-0.5"},
+        {0, "0"},
+        {1.2345, "1.2345"},
+        {1234567.89, "1234567.89"},
+        {0.1 + 0.2, "0.3"},
+        {123456789012.34L, "123456789012.34"},
+        {999999999999999.0L, "999999999999999"},
+        {1e15L, "1E15"},
+        {1.5e-7L, "1.5E-7"},
+        {0.00001L, "0.00001"},
+        {-1.5e20L, "-1.5E20"},
+        {static_cast<double>(12345) / 10000, "1.2345"},
+        {99000000000.0L, "99000000000"},
     };
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(FloatToStr(value), text);
@@ -107,13 +124,23 @@ TEST(Numbers, FormatPatterns) {
         const char* text;
     };
     const Case cases[] = {
-        {"#0", 1100923, "1100923"}, {"#0", 0, "0"},           {"#0", 2.5L, "3"},        {"#0", -2.5L, "-3"},
-        {"#0", 0.4L, "0"},          {"#0.00", 3.5L, "3.50"}, {"#0.00", 0.005L, "0.01"}, {"#0.0000", 1.23456L, "1.2346"},
-        {",0.00", 1234567.891L, "1,234,567.89"},             {",0.00", 0, "0.00"},      {",0.00", 999, "999.00"},
-        {",0.00", 999999999999.99L, "999,999,999,999.99"},   {",0.00;,0.00", -1234.5L, "1,234.50"},
+        {"#0", 1100923, "1100923"},
+        {"#0", 0, "0"},
+        {"#0", 2.5L, "3"},
+        {"#0", -2.5L, "-3"},
+        {"#0", 0.4L, "0"},
+        {"#0.00", 3.5L, "3.50"},
+        {"#0.00", 0.005L, "0.01"},
+        {"#0.0000", 1.23456L, "1.2346"},
+        {",0.00", 1234567.891L, "1,234,567.89"},
+        {",0.00", 0, "0.00"},
+        {",0.00", 999, "999.00"},
+        {",0.00", 999999999999.99L, "999,999,999,999.99"},
+        {",0.00;,0.00", -1234.5L, "1,234.50"},
         {"#0.00", -0.001L, "0.00"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(FormatFloat(c.pattern, c.value), c.text) << c.pattern << " " << static_cast<double>(c.value);
+        EXPECT_EQ(FormatFloat(c.pattern, c.value), c.text)
+            << c.pattern << " " << static_cast<double>(c.value);
     }
 }

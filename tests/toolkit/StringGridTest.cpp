@@ -6,8 +6,8 @@
 #include "UiDriver.h"
 #include "text/Literal.h"
 #include "toolkit/Application.h"
-#include "toolkit/CellStore.h"
 #include "toolkit/Canvas.h"
+#include "toolkit/CellStore.h"
 #include "toolkit/Form.h"
 #include "toolkit/StringGrid.h"
 
@@ -25,7 +25,7 @@ TEST(CellStore, KeepsTextsThroughResizesMovesAndErasures) {
     store.Set(1, 2, "b");
     EXPECT_EQ(store.Get(2, 1), u8"債券"_b5);
     EXPECT_EQ(store.Get(1, 1), "");
-    EXPECT_EQ(store.Get(5, 1), "");  // outside the store
+    EXPECT_EQ(store.Get(5, 1), ""); // outside the store
     EXPECT_EQ(store.Get(0, -1), "");
 
     store.MoveRow(1, 3); // rows 2 and 3 move up
@@ -154,10 +154,10 @@ TEST_F(GridTest, FixedRowsAndColumnsStayInViewWhenScrolling) {
     EXPECT_EQ(grid->TopRow(), 150);
     EXPECT_EQ(grid->CellRect(0, 0), (TRect{0, 0, 64, 24}));
     EXPECT_EQ(grid->CellRect(3, 0), (TRect{}));
-    EXPECT_EQ(grid->CellRect(0, 150), (TRect{0, 25, 64, 49}));   // fixed column, scrolled row
-    EXPECT_EQ(grid->CellRect(20, 0), (TRect{65, 0, 129, 24}));   // fixed row, scrolled column
+    EXPECT_EQ(grid->CellRect(0, 150), (TRect{0, 25, 64, 49})); // fixed column, scrolled row
+    EXPECT_EQ(grid->CellRect(20, 0), (TRect{65, 0, 129, 24})); // fixed row, scrolled column
     EXPECT_EQ(grid->CellRect(20, 150), (TRect{65, 25, 129, 49}));
-    EXPECT_EQ(grid->CellRect(5, 150), (TRect{}));                // scrolled out of view
+    EXPECT_EQ(grid->CellRect(5, 150), (TRect{})); // scrolled out of view
     const TGridCoord cell = grid->MouseToCell(70, 30);
     EXPECT_EQ(cell, (TGridCoord{20, 150}));
 }

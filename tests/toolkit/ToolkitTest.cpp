@@ -43,16 +43,19 @@ TEST_F(ToolkitTest, EditCountsItsLimitInCp950BytesAndRefusesUnmappableCharacters
     EXPECT_EQ(edit.Text(), u8"交易"_b5);
 
     TEdit free(&form);
-    TypeText(free, "A\xF0\x9F\x98\x80" "B"); // the emoji is refused, the rest typed
+    TypeText(free, "A\xF0\x9F\x98\x80"
+                   "B"); // the emoji is refused, the rest typed
     EXPECT_EQ(free.Text(), "AB");
 }
 
 TEST_F(ToolkitTest, EditKeepsProgramTextByteForByte) {
     TEdit edit(&form);
-    const std::string undecodable = "A\xFF" "B";
+    const std::string undecodable = "A\xFF"
+                                    "B";
     edit.SetText(undecodable);
     EXPECT_EQ(edit.Text(), undecodable);
-    EXPECT_EQ(static_cast<QLineEdit*>(edit.Widget())->text(), QString::fromUtf8("A\xEF\xBF\xBD" "B"));
+    EXPECT_EQ(static_cast<QLineEdit*>(edit.Widget())->text(), QString::fromUtf8("A\xEF\xBF\xBD"
+                                                                                "B"));
     edit.SetText(u8"債券"_b5);
     EXPECT_EQ(edit.Text(), u8"債券"_b5);
 }

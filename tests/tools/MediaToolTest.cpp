@@ -14,8 +14,19 @@ namespace {
 
 std::string Line(const std::string& seq = "0A0001", const std::string& date = "1100923",
                  const std::string& high = "0012345", const std::string& customer = "A123456789") {
-    std::string line = "9800" + date + seq + "1" + customer + "1" "1" "A91104 " " " + high +
-                       "0011000" "0011500" "00000123456789" "00000100000000" "000012" "1" " ";
+    std::string line = "9800" + date + seq + "1" + customer +
+                       "1"
+                       "1"
+                       "A91104 "
+                       " " +
+                       high +
+                       "0011000"
+                       "0011500"
+                       "00000123456789"
+                       "00000100000000"
+                       "000012"
+                       "1"
+                       " ";
     line += std::string(26, '0');
     return line;
 }
@@ -73,7 +84,8 @@ TEST_F(MediaToolTest, ShowEscapesControlCharactersAndReportsSkippedLines) {
 
 TEST_F(MediaToolTest, MediaToCsvAndBackGivesTheSameBytes) {
     const std::string customer = Utf8ToCp950("王,\"x\"    "); // 10 bytes with a comma and quotes
-    const std::string media = Line("0A0001") + "\r\n" + Line("000002", "1100924", "0000000", customer) + "\r\n";
+    const std::string media =
+        Line("0A0001") + "\r\n" + Line("000002", "1100924", "0000000", customer) + "\r\n";
     const std::string file = Write("tran01", media);
     ASSERT_EQ(Run({"convert", file, Path("trades.csv")}), 0) << err;
     const std::string csv = Read(Path("trades.csv"));
@@ -114,7 +126,11 @@ TEST_F(MediaToolTest, BadCsvIsRefusedWithRowAndColumnAndNothingIsWritten) {
         std::string where;
     };
     const Case cases[] = {
-        {"wrong header", "\xEF\xBB\xBF" "a,b\r\n" + row, ":1:1:"},
+        {"wrong header",
+         "\xEF\xBB\xBF"
+         "a,b\r\n" +
+             row,
+         ":1:1:"},
         {"a missing field", header + row.substr(0, row.rfind(',')) + "\r\n", ":2:19:"},
         {"a bad number", header + replaceField(row, 10, "abc"), ":2:10:"},
         {"a character outside code page 950", header + replaceField(row, 5, "A\xF0\x9F\x98\x80"), ":2:5:"},
@@ -130,19 +146,23 @@ TEST_F(MediaToolTest, BadCsvIsRefusedWithRowAndColumnAndNothingIsWritten) {
 }
 
 TEST_F(MediaToolTest, BytesThatAreNotCp950AreRefusedOnTheWayToCsv) {
-    const std::string file = Write("tran01", Line("0A0001", "1100923", "0012345", "AB\xFF" "4567890") + "\r\n");
+    const std::string file = Write("tran01", Line("0A0001", "1100923", "0012345",
+                                                  "AB\xFF"
+                                                  "4567890") +
+                                                 "\r\n");
     EXPECT_EQ(Run({"convert", file, Path("x.csv")}), 2);
     EXPECT_EQ(err.rfind(file + ":1:5:", 0), 0u) << err;
     EXPECT_FALSE(std::filesystem::exists(Path("x.csv")));
 }
 
 TEST_F(MediaToolTest, CheckReportsEveryMessageWithItsLine) {
-    const std::string file = Write("tran01", Line("0A0001") + "\r\n" + Line("000002", "1100230") + "\r\n" +
-                                                 Line("0A0001") + "\r\n" + Line("000004", "1100923", "1.23456") +
-                                                 "\r\n" + Line("000005") + "\r\n");
+    const std::string file =
+        Write("tran01", Line("0A0001") + "\r\n" + Line("000002", "1100230") + "\r\n" + Line("0A0001") +
+                            "\r\n" + Line("000004", "1100923", "1.23456") + "\r\n" + Line("000005") + "\r\n");
     EXPECT_EQ(Run({"check", file}), 1);
     // The rate field "1.23456" reads as 0.000123456: more than four decimals.
-    EXPECT_EQ(err, file + ":2: 成交日期錯誤\n" + file + ":3: 「序號」不可重複\n" + file + ":4: 最高利率小數位最多四位\n");
+    EXPECT_EQ(err, file + ":2: 成交日期錯誤\n" + file + ":3: 「序號」不可重複\n" + file +
+                       ":4: 最高利率小數位最多四位\n");
     EXPECT_EQ(Run({"check", Write("tran01", Line() + "\r\n")}), 0) << err;
 }
 

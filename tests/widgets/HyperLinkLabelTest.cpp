@@ -86,7 +86,8 @@ TEST_F(HyperLinkLabelTest, ClickOpensTheLinkUnlessThereIsAHandlerOrNoLink) {
 
     label.SetHyperLink("  \t ");
     ClickOn(label);
-    EXPECT_EQ(dialogs.Texts(ScriptedDialogs::Kind::Error), std::vector<std::string>{"No link for launching web browser."});
+    EXPECT_EQ(dialogs.Texts(ScriptedDialogs::Kind::Error),
+              std::vector<std::string>{"No link for launching web browser."});
     EXPECT_EQ(shell.opened.size(), 1u);
 }
 
