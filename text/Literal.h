@@ -16,6 +16,11 @@ template <std::size_t N> struct Utf8Literal {
     std::string_view View() const { return {reinterpret_cast<const char*>(chars), N - 1}; }
 };
 
+// The CP950 text of a UTF-8 (u8) text, for tables that are built once.
+inline std::string Cp950Of(std::u8string_view utf8) {
+    return Utf8ToCp950(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
+}
+
 namespace literals {
 
 // u8"交易商代號"_b5 is the CP950 text of the literal. Each literal is converted

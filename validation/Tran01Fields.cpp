@@ -46,17 +46,15 @@ const std::vector<std::string>& Tran01Businesses() {
 }
 
 const std::vector<std::string>& Tran01StartTerms() {
-    static const std::vector<std::string> items = {
-        "",
-        u8"1=隔夜"_b5,
-        u8"2=2-10 天"_b5,
-        u8"3=11-20 天"_b5,
-        u8"4=21-30 天"_b5,
-        u8"5=31-60 天"_b5,
-        u8"6=61-90 天"_b5,
-        u8"7=91-180 天"_b5,
-        u8"8=180 以上"_b5,
-    };
+    // An empty item first, then the eight bands with their codes.
+    static const std::vector<std::string> items = [] {
+        std::vector<std::string> terms{std::string()};
+        for (std::u8string_view term : {u8"1=隔夜", u8"2=2-10 天", u8"3=11-20 天", u8"4=21-30 天",
+                                        u8"5=31-60 天", u8"6=61-90 天", u8"7=91-180 天", u8"8=180 以上"}) {
+            terms.push_back(Cp950Of(term));
+        }
+        return terms;
+    }();
     return items;
 }
 
