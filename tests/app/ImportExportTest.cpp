@@ -1,4 +1,5 @@
 #include "Form1Fixture.h"
+#include "TestFiles.h"
 
 #include <csignal>
 #include <fstream>
@@ -14,46 +15,15 @@ using namespace norvalt::test;
 namespace {
 
 std::string WorkedLine(const std::string& dealer = "1234") {
-    std::string line = dealer + "1100923"
-                                "0A0001"
-                                "1"
-                                "A123456789"
-                                "1"
-                                "1"
-                                "A91104 "
-                                " "
-                                "0012345"
-                                "0011000"
-                                "0011500"
-                                "00000123456789"
-                                "00000100000000"
-                                "000012"
-                                "1"
-                                " ";
-    line += std::string(26, '0');
-    return line;
+    return Tran01Line({.dealer = dealer});
 }
 
 class ImportExportTest : public Form1Test {
 protected:
-    void SetUp() override {
-        Form1Test::SetUp();
-        char pattern[] = "/tmp/norvalt-app-XXXXXX";
-        dir = mkdtemp(pattern);
-    }
-    void TearDown() override {
-        std::filesystem::remove_all(dir);
-        Form1Test::TearDown();
-    }
     std::filesystem::path Write(const std::string& name, const std::string& bytes) {
-        const auto path = dir / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
+        return folder.Write(name, bytes);
     }
-    static std::string Read(const std::filesystem::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    static std::string Read(const std::filesystem::path& p) { return TempFolder::Read(p); }
     void Import(const std::filesystem::path& path, TButton& button) {
         dialogs.QueueFile(path);
         button.Click();
@@ -67,7 +37,8 @@ protected:
     std::vector<std::string> Errors() const { return dialogs.Texts(ScriptedDialogs::Kind::Error); }
     std::vector<std::string> Messages() const { return dialogs.Texts(ScriptedDialogs::Kind::Message); }
 
-    std::filesystem::path dir;
+    TempFolder folder;
+    const std::filesystem::path& dir = folder.Dir();
 };
 
 TEST_F(ImportExportTest, TheWorkedLineImportsIntoRowOneAndExportsByteForByte) {

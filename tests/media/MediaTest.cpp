@@ -5,6 +5,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include "TestFiles.h"
 #include "media/CodeTable.h"
 #include "media/FillOps.h"
 #include "media/MediaFile.h"
@@ -183,25 +184,7 @@ TEST(MediaFile, LinesSplitInPiecesAreTheLinesOfTheWhole) {
 
 // The worked line of the layout: every field with its position.
 std::string WorkedLine() {
-    std::string line = "1234"
-                       "1100923"
-                       "0A0001"
-                       "1"
-                       "A123456789"
-                       "1"
-                       "1"
-                       "A91104 "
-                       " "
-                       "0012345"
-                       "0011000"
-                       "0011500"
-                       "00000123456789"
-                       "00000100000000"
-                       "000012"
-                       "1"
-                       " ";
-    line += std::string(26, '0');
-    return line;
+    return test::Tran01Line();
 }
 
 TEST(Tran01Layout, TheWorkedLineGivesItsCellsAndTheCellsGiveItBack) {
@@ -374,16 +357,9 @@ TEST(RecordLoader, AnyBytesImportWithoutACrash) {
 
 class TempDir : public testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/norvalt-media-XXXXXX";
-        dir = mkdtemp(pattern);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-    static std::string Read(const std::filesystem::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    std::filesystem::path dir;
+    static std::string Read(const std::filesystem::path& p) { return test::TempFolder::Read(p); }
+    test::TempFolder folder;
+    const std::filesystem::path& dir = folder.Dir();
 };
 
 TEST_F(TempDir, AtomicWriteReplacesTheFileWholeOrNotAtAll) {

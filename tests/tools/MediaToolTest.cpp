@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "TestFiles.h"
 #include "text/Cp950.h"
 #include "tools/Csv.h"
 #include "tools/MediaTool.h"
@@ -14,39 +15,16 @@ namespace {
 
 std::string Line(const std::string& seq = "0A0001", const std::string& date = "1100923",
                  const std::string& high = "0012345", const std::string& customer = "A123456789") {
-    std::string line = "9800" + date + seq + "1" + customer +
-                       "1"
-                       "1"
-                       "A91104 "
-                       " " +
-                       high +
-                       "0011000"
-                       "0011500"
-                       "00000123456789"
-                       "00000100000000"
-                       "000012"
-                       "1"
-                       " ";
-    line += std::string(26, '0');
-    return line;
+    return test::Tran01Line({"9800", date, seq, customer, high});
 }
 
 class MediaToolTest : public testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/norvalt-tool-XXXXXX";
-        dir = mkdtemp(pattern);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-    std::string Path(const std::string& name) { return (dir / name).string(); }
+    std::string Path(const std::string& name) { return folder.Path(name).string(); }
     std::string Write(const std::string& name, const std::string& bytes) {
-        std::ofstream(Path(name), std::ios::binary) << bytes;
-        return Path(name);
+        return folder.Write(name, bytes).string();
     }
-    static std::string Read(const std::string& p) {
-        std::ifstream in(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    static std::string Read(const std::string& p) { return test::TempFolder::Read(p); }
     int Run(std::vector<std::string> args) {
         std::ostringstream o, e;
         const int rc = RunMediaTool(args, o, e);
@@ -54,7 +32,8 @@ protected:
         err = e.str();
         return rc;
     }
-    std::filesystem::path dir;
+    test::TempFolder folder;
+    const std::filesystem::path& dir = folder.Dir();
     std::string out, err;
 };
 
