@@ -20,6 +20,7 @@ public:
     TLabel& Unit(TWinControl& parent, int left, int top, const std::string& text);
     TGroupBox& Frame(TWinControl& parent, const TRect& bounds, const std::string& caption);
     const TFont& EditFont() const { return editFont_; }
+    const TFont& CaptionFont() const { return captionFont_; }
     const TFont& ButtonFont() const { return buttonFont_; }
 
 private:

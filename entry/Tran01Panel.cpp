@@ -72,6 +72,10 @@ void TTran01Panel::Layout() {
         g->SetBevel(TBevel::Raised);
     }
 
+    for (TGroupBox* frame : {&RateFrame, &TotalFrame, &BalanceFrame}) {
+        frame->Font().Assign(f.CaptionFont());
+    }
+
     // Group 1: dealer, date, sequence, business, customer, category.
     f.Caption(Group1, 8, 15, u8"交易商代號"_b5);
     edit(Tran01_BrokerIDEdt, {104, 12, 204, 36}, 4);
@@ -98,7 +102,6 @@ void TTran01Panel::Layout() {
     f.Hint(Group2, 202, 62, "X(7)");
     f.Caption(Group2, 8, 107, u8"約定天數"_b5);
     place(Tran01_DealDayCB, {96, 104, 246, 128});
-    RateFrame.Font().Assign(Group2.Font());
     RateFrame.SetCaption(u8"成交殖利率/百元價"_b5);
     RateFrame.SetBounds(6, 140, 248, 142);
     RateFrame.SetColor(RGB(244, 247, 225));

@@ -9,6 +9,7 @@
 
 #include "UiDriver.h"
 #include "app/Form1.h"
+#include "text/Cp950.h"
 #include "toolkit/Application.h"
 #include "toolkit/ScriptedDialogs.h"
 
@@ -46,7 +47,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (const auto& shown : dialogs.ShownBoxes()) {
-        std::fprintf(stderr, "box: %s\n", shown.text.c_str());
+        if (shown.kind != ScriptedDialogs::Kind::Open && shown.kind != ScriptedDialogs::Kind::Save) {
+            std::fprintf(stderr, "box: %s\n", Cp950ToUtf8(shown.text).c_str());
+        }
     }
     return 0;
 }
