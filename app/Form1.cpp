@@ -339,7 +339,7 @@ public:
     void Refused(std::size_t, const std::string& message) override {
         Application().Dialogs().ShowMessage(message);
     }
-    void Record(std::size_t, std::span<const std::string> cells) override {
+    void Record(std::size_t, std::span<const std::string_view> cells) override {
         form_.WriteRecordRow(next_++, cells);
     }
     bool Stopped() const { return stopped_; }
@@ -350,17 +350,12 @@ private:
     bool stopped_ = false;
 };
 
-void TForm1::WriteRecordRow(int row, std::span<const std::string> cells) {
+void TForm1::WriteRecordRow(int row, std::span<const std::string_view> cells) {
     if (row >= DataGrid.RowCount()) {
         // Grow in steps, so that a large file does not resize the grid per line.
         DataGrid.SetRowCount(std::max(row + 1, DataGrid.RowCount() * 2));
     }
-    std::string_view views[32];
-    const std::size_t n = std::min(cells.size(), std::size(views));
-    for (std::size_t i = 0; i < n; ++i) {
-        views[i] = cells[i];
-    }
-    DataGrid.SetRowCells(row, std::span<const std::string_view>(views, n));
+    DataGrid.SetRowCells(row, cells);
 }
 
 void TForm1::LoadRecordFile(TRecordType type, int firstRow) {
@@ -396,12 +391,12 @@ void TForm1::LoadRecordFile(TRecordType type, int firstRow) {
 }
 
 bool TForm1::ParseTran01Line(std::string_view line, int row) {
-    TTran01Cells cells;
-    if (!ParseTran01(line, cells)) {
+    TTran01Row parsed;
+    if (!ParseTran01Row(line, parsed)) {
         Application().Dialogs().ShowMessage(messages::RateFormat());
         return false;
     }
-    WriteRecordRow(row, cells);
+    WriteRecordRow(row, parsed.cells);
     return true;
 }
 

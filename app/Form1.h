@@ -120,7 +120,7 @@ private:
     // Appends the record type's line for a grid row.
     void AppendRecordLine(TRecordType type, int row, std::string& out);
     // Writes a record's cells into a grid row, growing the grid when needed.
-    void WriteRecordRow(int row, std::span<const std::string> cells);
+    void WriteRecordRow(int row, std::span<const std::string_view> cells);
     void SetUpGrid();
     void SetUpPages();
     std::filesystem::path openedFile_;

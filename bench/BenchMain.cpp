@@ -155,7 +155,7 @@ double RawSlicing(const std::string& bytes) {
 struct CountingSink : TRecordSink {
     void WrongLength(std::size_t, std::string_view) override {}
     void Refused(std::size_t, const std::string&) override {}
-    void Record(std::size_t, std::span<const std::string> cells) override { total += cells[0].size(); }
+    void Record(std::size_t, std::span<const std::string_view> cells) override { total += cells[0].size(); }
     std::size_t total = 0;
 };
 

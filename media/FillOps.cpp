@@ -106,38 +106,47 @@ std::string_view Significant(std::string_view digits) {
 // n / 10^m exactly: its shortest number text is the digits with a point put
 // in, which is what the general path gives for such a value. Anything else
 // (blanks, a sign, a point, an exponent) takes the general path.
-std::string DecimalRead(std::string_view field, int decimals) {
+void AppendDecimalRead(std::string& out, std::string_view field, int decimals) {
     if (AllDigits(field) && field.size() <= 15 && decimals >= 0 && decimals <= 15) {
         const std::string_view digits = Significant(field);
         if (digits == "0") {
-            return "0";
+            out += '0';
+            return;
         }
         const auto m = static_cast<std::size_t>(decimals);
-        std::string out;
+        // The fraction's digits without its trailing zeros.
+        std::string_view whole, fraction;
+        std::size_t leadingZeros = 0;
         if (digits.size() > m) {
-            out.assign(digits.substr(0, digits.size() - m));
-            out += '.';
-            out += digits.substr(digits.size() - m);
+            whole = digits.substr(0, digits.size() - m);
+            fraction = digits.substr(digits.size() - m);
         } else {
-            out = "0.";
-            out.append(m - digits.size(), '0');
-            out += digits;
+            leadingZeros = m - digits.size();
+            fraction = digits;
         }
-        while (out.back() == '0') {
-            out.pop_back();
+        while (!fraction.empty() && fraction.back() == '0') {
+            fraction.remove_suffix(1);
         }
-        if (out.back() == '.') {
-            out.pop_back();
+        out += whole.empty() ? std::string_view("0") : whole;
+        if (!fraction.empty()) {
+            out += '.';
+            out.append(leadingZeros, '0');
+            out += fraction;
         }
-        return out;
+        return;
     }
     // A number too large for double precision (1e999) is no number here.
     const double value = static_cast<double>(StrToFloat(field));
     if (!std::isfinite(value)) {
         throw EConvertError::NotAFloat(field);
     }
-    const double quotient = value / std::pow(10.0, decimals);
-    return FloatToStr(quotient);
+    out += FloatToStr(value / std::pow(10.0, decimals));
+}
+
+std::string DecimalRead(std::string_view field, int decimals) {
+    std::string out;
+    AppendDecimalRead(out, field, decimals);
+    return out;
 }
 
 // A plain decimal cell (an optional minus, digits, at most m decimals, no more

@@ -35,6 +35,7 @@ void AppendLeftAligned(std::string& out, std::string_view text, std::size_t widt
 // Decimal read with m decimals: the field read as a number in double
 // precision, divided by 10^m, written as number text. Raises EConvertError.
 std::string DecimalRead(std::string_view field, int decimals);
+void AppendDecimalRead(std::string& out, std::string_view field, int decimals);
 // Decimal write with m decimals: the cell read as a number, multiplied by
 // 10^m in extended precision, written as number text and right-aligned with
 // "0" to the width. Raises EConvertError.

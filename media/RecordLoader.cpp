@@ -27,7 +27,7 @@ public:
             return true;
         }
         try {
-            if (!ParseTran01(line, cells_)) {
+            if (!ParseTran01Row(line, row_)) {
                 ++summary.refused;
                 sink_.Refused(number, messages::RateFormat());
                 return true;
@@ -37,7 +37,7 @@ public:
             return false;
         }
         ++summary.taken;
-        sink_.Record(number, cells_);
+        sink_.Record(number, row_.cells);
         return true;
     }
 
@@ -47,7 +47,7 @@ private:
     std::size_t length_;
     TRecordSink& sink_;
     std::size_t lineNumber_ = 0;
-    TTran01Cells cells_;
+    TTran01Row row_;
 };
 
 } // namespace

@@ -21,7 +21,8 @@ public:
     // A line the layout refused (a rate out of range); it takes no row.
     virtual void Refused(std::size_t lineNumber, const std::string& message) = 0;
     // A taken line's cells, in file order.
-    virtual void Record(std::size_t lineNumber, std::span<const std::string> cells) = 0;
+    // The views are valid only during the call.
+    virtual void Record(std::size_t lineNumber, std::span<const std::string_view> cells) = 0;
 };
 
 struct TConversionFailure {

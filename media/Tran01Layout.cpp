@@ -16,38 +16,62 @@ std::string_view Field(std::string_view line, std::size_t start1, std::size_t wi
 
 } // namespace
 
-bool ParseTran01(std::string_view line, TTran01Cells& cells) {
+bool ParseTran01Row(std::string_view line, TTran01Row& row) {
+    std::string& text = row.text;
+    text.clear();
+    std::array<std::pair<std::size_t, std::size_t>, kTran01Columns> spans{};
+    auto cell = [&](std::size_t column, auto&& append) {
+        const std::size_t begin = text.size();
+        append();
+        spans[column] = {begin, text.size()};
+    };
+    auto copy = [&](std::size_t column, std::string_view value) { cell(column, [&] { text += value; }); };
+    auto decimal = [&](std::size_t column, std::size_t start, std::size_t width, int decimals) {
+        cell(column, [&] { AppendDecimalRead(text, Field(line, start, width), decimals); });
+    };
     // The rates first: a rate out of range refuses the line before any cell.
     // Seven digits with four implied decimals are always in range; only other
     // forms (a sign, a point, an exponent) need the test.
-    auto rate = [&](std::size_t start, std::string& text) {
+    const std::pair<std::size_t, std::size_t> rates[] = {{9, 39}, {10, 46}, {11, 53}};
+    for (const auto& [column, start] : rates) {
+        decimal(column, start, 7, 4);
         const std::string_view field = Field(line, start, 7);
-        text = DecimalRead(field, 4);
-        return field.find_first_not_of("0123456789") == std::string_view::npos || RateInRange(text);
-    };
-    std::string high, low, average;
-    if (!rate(39, high) || !rate(46, low) || !rate(53, average)) {
+        const auto [b, e] = spans[column];
+        if (field.find_first_not_of("0123456789") != std::string_view::npos &&
+            !RateInRange(std::string_view(text).substr(b, e - b))) {
+            return false;
+        }
+    }
+    copy(0, Trim(Field(line, 1, 4)));
+    copy(1, Trim(Field(line, 5, 7)));
+    copy(2, Field(line, 13, 5)); // position 12 is a fill character
+    copy(3, BusinessTable().Read(line[17]));
+    copy(4, Field(line, 19, 10));
+    copy(5, SideTable().Read(line[28]));
+    copy(6, DealTypeTable().Read(line[29]));
+    copy(7, Field(line, 31, 7));
+    copy(8, TermTable().Read(line[37]));
+    decimal(12, 60, 14, 2);
+    decimal(13, 74, 14, 2);
+    decimal(14, 88, 6, 0);
+    copy(15, CounterpartyTable().Read(line[93]));
+    copy(16, SettlementTable().Read(line[94]));
+    decimal(17, 96, 13, 0);
+    decimal(18, 109, 13, 0);
+    for (std::size_t c = 0; c < kTran01Columns; ++c) {
+        row.cells[c] = std::string_view(text).substr(spans[c].first, spans[c].second - spans[c].first);
+    }
+    return true;
+}
+
+bool ParseTran01(std::string_view line, TTran01Cells& cells) {
+    TTran01Row row;
+    if (!ParseTran01Row(line, row)) {
         return false;
     }
-    cells[0] = std::string(Trim(Field(line, 1, 4)));
-    cells[1] = std::string(Trim(Field(line, 5, 7)));
-    cells[2] = std::string(Field(line, 13, 5)); // position 12 is a fill character
-    cells[3] = BusinessTable().Read(line[17]);
-    cells[4] = std::string(Field(line, 19, 10));
-    cells[5] = SideTable().Read(line[28]);
-    cells[6] = DealTypeTable().Read(line[29]);
-    cells[7] = std::string(Field(line, 31, 7));
-    cells[8] = TermTable().Read(line[37]);
-    cells[9] = high;
-    cells[10] = low;
-    cells[11] = average;
-    cells[12] = DecimalRead(Field(line, 60, 14), 2);
-    cells[13] = DecimalRead(Field(line, 74, 14), 2);
-    cells[14] = DecimalRead(Field(line, 88, 6), 0);
-    cells[15] = CounterpartyTable().Read(line[93]);
-    cells[16] = SettlementTable().Read(line[94]);
-    cells[17] = DecimalRead(Field(line, 96, 13), 0);
-    cells[18] = DecimalRead(Field(line, 109, 13), 0);
+    for (std::size_t c = 0; c < kTran01Columns; ++c) {
+        cells[c] = std::string(row.cells[c]);
+    }
     return true;
 }
 

@@ -149,7 +149,7 @@ struct MediaRecords : TRecordSink {
     void Refused(std::size_t line, const std::string& message) override {
         ctx.err << file << ":" << line << ": " << Utf8(OneLine(message)) << "\n";
     }
-    void Record(std::size_t line, std::span<const std::string> cells) override {
+    void Record(std::size_t line, std::span<const std::string_view> cells) override {
         records.emplace_back(cells.begin(), cells.end());
         lines.push_back(line);
     }

@@ -290,8 +290,8 @@ struct Recorder : TRecordSink {
     void Refused(std::size_t n, const std::string&) override {
         events.push_back("refused " + std::to_string(n));
     }
-    void Record(std::size_t n, std::span<const std::string> c) override {
-        events.push_back("record " + std::to_string(n) + " " + c[0]);
+    void Record(std::size_t n, std::span<const std::string_view> c) override {
+        events.push_back("record " + std::to_string(n) + " " + std::string(c[0]));
     }
 };
 
@@ -327,7 +327,7 @@ TEST(RecordLoader, AnyBytesImportWithoutACrash) {
     struct Keep : TRecordSink {
         void WrongLength(std::size_t, std::string_view) override {}
         void Refused(std::size_t, const std::string&) override {}
-        void Record(std::size_t, std::span<const std::string> c) override {
+        void Record(std::size_t, std::span<const std::string_view> c) override {
             rows.emplace_back(c.begin(), c.end());
         }
         std::vector<std::vector<std::string>> rows;
