@@ -47,6 +47,19 @@ protected:
         TypeAmount(P().Tran01_TotalDealCCEdt, "1000000");
         Type(P().Tran01_TotalDealCountEdt, "12");
     }
+    // Every field a valid record needs but the category and the balances.
+    void TypeWithoutCategory(const std::string& seq) {
+        Type(P().Tran01_BrokerIDEdt, "9800");
+        Type(P().Tran01_DealDateEdt, "1100923");
+        Type(P().Tran01_DealSeqEdt, seq);
+        Type(P().Tran01_BondIDEdt, "A91104");
+        Type(P().Tran01_HPEdt, "1");
+        Type(P().Tran01_LPEdt, "1");
+        Type(P().Tran01_APEdt, "1");
+        TypeAmount(P().Tran01_TotalDealGCEdt, "100");
+        TypeAmount(P().Tran01_TotalDealCCEdt, "100");
+        Type(P().Tran01_TotalDealCountEdt, "1");
+    }
     std::vector<std::string> ErrorBoxes() const {
         std::vector<std::string> texts;
         for (const auto& s : dialogs.ShownBoxes()) {
@@ -159,19 +172,7 @@ TEST_F(Tran01PanelTest, AfterCleanTheBalancesAreEmptyUntilTypedAgain) {
     P().Tran01_CleanBTN.Click();
     EXPECT_EQ(P().Tran01_DealTypeCB.Text(), u8"買賣斷"_b5);
     EXPECT_EQ(P().Tran01_BuyPriceEdt.Text(), "");
-    TypeOutright();
-    // Picking 買賣斷 while it shows already is not a change as the lists see it.
-    P().Tran01_CleanBTN.Click();
-    Type(P().Tran01_BrokerIDEdt, "9800");
-    Type(P().Tran01_DealDateEdt, "1100923");
-    Type(P().Tran01_DealSeqEdt, "1");
-    Type(P().Tran01_BondIDEdt, "A91104");
-    Type(P().Tran01_HPEdt, "1");
-    Type(P().Tran01_LPEdt, "1");
-    Type(P().Tran01_APEdt, "1");
-    TypeAmount(P().Tran01_TotalDealGCEdt, "100");
-    TypeAmount(P().Tran01_TotalDealCCEdt, "100");
-    Type(P().Tran01_TotalDealCountEdt, "1");
+    TypeWithoutCategory("1");
     P().Tran01_OKBTN.Click();
     ASSERT_EQ(ErrorBoxes().size(), 1u);
     EXPECT_EQ(ErrorBoxes()[0], u8"非遠期交易 買進餘額須 = 0\r\n非遠期交易 賣出餘額須 = 0\r\n"_b5);
@@ -183,15 +184,7 @@ TEST_F(Tran01PanelTest, AfterCleanTheBalancesAreEmptyUntilTypedAgain) {
 }
 
 TEST_F(Tran01PanelTest, ARecordAddedBeforeAnyCategoryIsExportedAsCode5) {
-    Type(P().Tran01_BrokerIDEdt, "9800");
-    Type(P().Tran01_DealDateEdt, "1100923");
-    Type(P().Tran01_DealSeqEdt, "7");
-    Type(P().Tran01_HPEdt, "1");
-    Type(P().Tran01_LPEdt, "1");
-    Type(P().Tran01_APEdt, "1");
-    TypeAmount(P().Tran01_TotalDealGCEdt, "100");
-    TypeAmount(P().Tran01_TotalDealCCEdt, "100");
-    Type(P().Tran01_TotalDealCountEdt, "1");
+    TypeWithoutCategory("7");
     Type(P().Tran01_BuyPriceEdt, "0");
     Type(P().Tran01_SellPriceEdt, "0");
     P().Tran01_OKBTN.Click();
