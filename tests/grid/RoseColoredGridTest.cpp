@@ -204,6 +204,44 @@ TEST_F(GridModelTest, InsertRowAtAFixedRowInsertsBelowItAndLeavesTheFixedLayer) 
     EXPECT_EQ(grid.Row(), 3);
 }
 
+TEST_F(GridModelTest, InsertingAndMovingColumnsCarryTheirRecords) {
+    grid.AlignCol(2, taCenter);
+    grid.FixedAlignCol(2, taRightJustify);
+    grid.SetHintCell(2, 3, "hint");
+    grid.SetCol(3);
+    grid.InsertCol(2);
+    EXPECT_EQ(grid.ColCount(), 6);
+    EXPECT_EQ(grid.Cells(2, 1), "");
+    EXPECT_EQ(grid.Cells(3, 1), "2,1");
+    EXPECT_EQ(grid.ColRecord(2), nullptr);
+    EXPECT_EQ(grid.ColRecord(3)->Alignment, taCenter);
+    EXPECT_EQ(grid.FixedColRecord(2)->Alignment, taRightJustify) << "the fixed layer stays";
+    EXPECT_EQ(grid.HintCell(3, 3), "hint");
+    EXPECT_EQ(grid.Col(), 4);
+
+    grid.MoveColumn(3, 5);
+    EXPECT_EQ(grid.Cells(5, 1), "2,1");
+    EXPECT_EQ(grid.Cells(3, 1), "3,1");
+    EXPECT_EQ(grid.CellAlignment(5, 1), taCenter);
+    EXPECT_EQ(grid.HintCell(5, 3), "hint");
+    EXPECT_EQ(grid.Col(), 3) << "the current column follows the move";
+}
+
+TEST_F(GridModelTest, AStructuralChangeBelowTheEditorHidesAndShowsItAgain) {
+    test::ShowActive(form);
+    grid.SetOptions(grid.Options() | goEditing);
+    grid.SetCol(1);
+    grid.SetRow(3);
+    grid.ShowEditor();
+    ASSERT_TRUE(grid.EditorVisible());
+    grid.DeleteRow(1);
+    EXPECT_TRUE(grid.EditorVisible());
+    EXPECT_EQ(grid.EditorRow(), 2);
+    EXPECT_EQ(grid.InplaceEditor()->Text(), "1,3") << "the editor stays on its record";
+    grid.DeleteRow(2); // the editor's own row: hidden, not shown again
+    EXPECT_FALSE(grid.EditorVisible());
+}
+
 TEST_F(GridModelTest, ExchangeRowsAndColumnsCarryTheirRecords) {
     grid.ExchangeRows(1, 1);
     EXPECT_EQ(grid.Cells(0, 1), "0,1");
