@@ -295,16 +295,7 @@ void TRoseColoredGrid::InsertRow(int index) {
     SetRowCount(RowCount() + 1);
     const auto at = static_cast<std::size_t>(index);
     rowLayer_.InsertEmpty(at);
-    for (auto& column : cellLayer_) {
-        if (column) {
-            column->InsertEmpty(at);
-        }
-    }
-    for (auto& column : hints_) {
-        if (column) {
-            column->InsertEmpty(at);
-        }
-    }
+    ForEachRowList(Lists::Existing, [&](auto& list) { list.InsertEmpty(at); });
     const int last = RowCount() - 1;
     MutableStore().ClearRow(last);
     MutableStore().MoveRow(last, index);
@@ -354,16 +345,7 @@ void TRoseColoredGrid::DeleteRow(int index) {
     }
     const auto at = static_cast<std::size_t>(index);
     rowLayer_.Erase(at);
-    for (auto& column : cellLayer_) {
-        if (column) {
-            column->Erase(at);
-        }
-    }
-    for (auto& column : hints_) {
-        if (column) {
-            column->Erase(at);
-        }
-    }
+    ForEachRowList(Lists::Existing, [&](auto& list) { list.Erase(at); });
     const int current = Row();
     const int last = RowCount() - 1;
     MutableStore().MoveRow(index, last);
@@ -388,16 +370,7 @@ void TRoseColoredGrid::DeleteRowsFrom(int first) {
     }
     const auto at = static_cast<std::size_t>(first);
     rowLayer_.Truncate(at);
-    for (auto& column : cellLayer_) {
-        if (column) {
-            column->Truncate(at);
-        }
-    }
-    for (auto& column : hints_) {
-        if (column) {
-            column->Truncate(at);
-        }
-    }
+    ForEachRowList(Lists::Existing, [&](auto& list) { list.Truncate(at); });
     SetRowCount(first);
     Invalidate();
 }
@@ -410,18 +383,7 @@ void TRoseColoredGrid::ExchangeRows(int a, int b) {
     HideEditorFor(EditorRow() == a || EditorRow() == b, reshow);
     const auto ia = static_cast<std::size_t>(a), ib = static_cast<std::size_t>(b);
     rowLayer_.Swap(ia, ib);
-    for (std::size_t c = 0; c < static_cast<std::size_t>(ColCount()); ++c) {
-        auto& cells = cellLayer_.Slot(c);
-        if (!cells) {
-            cells = std::make_unique<TLayerList<TCellProperties>>();
-        }
-        cells->Swap(ia, ib);
-        auto& hints = hints_.Slot(c);
-        if (!hints) {
-            hints = std::make_unique<TLayerList<std::string>>();
-        }
-        hints->Swap(ia, ib);
-    }
+    ForEachRowList(Lists::Create, [&](auto& list) { list.Swap(ia, ib); });
     MutableStore().ExchangeRows(a, b);
     if (Row() == a) {
         ForceCurrent(Col(), b);
@@ -473,18 +435,7 @@ void TRoseColoredGrid::RowMoved(int from, int to) {
     SetEditorCell(EditorCol(), er);
     const auto f = static_cast<std::size_t>(from), t = static_cast<std::size_t>(to);
     rowLayer_.Move(f, t);
-    for (std::size_t c = 0; c < static_cast<std::size_t>(ColCount()); ++c) {
-        auto& cells = cellLayer_.Slot(c);
-        if (!cells) {
-            cells = std::make_unique<TLayerList<TCellProperties>>();
-        }
-        cells->Move(f, t);
-        auto& hints = hints_.Slot(c);
-        if (!hints) {
-            hints = std::make_unique<TLayerList<std::string>>();
-        }
-        hints->Move(f, t);
-    }
+    ForEachRowList(Lists::Create, [&](auto& list) { list.Move(f, t); });
     TStringGrid::RowMoved(from, to);
 }
 

@@ -148,6 +148,30 @@ private:
     TMyFont& OwnFont(TCellProperties& p);
     TMyBrush& OwnBrush(TCellProperties& p);
     void HideEditorFor(bool affected, bool& reshow);
+    // Runs f on every by-row list of the cell layer and the hint table: only
+    // the column lists that exist, or one for every column, created as needed.
+    enum class Lists { Existing, Create };
+    template <typename F> void ForEachRowList(Lists which, F&& f) {
+        const std::size_t columns = which == Lists::Create ? static_cast<std::size_t>(ColCount()) : 0;
+        cellLayer_.PadTo(columns);
+        hints_.PadTo(columns);
+        for (auto& column : cellLayer_) {
+            if (!column && which == Lists::Create) {
+                column = std::make_unique<TLayerList<TCellProperties>>();
+            }
+            if (column) {
+                f(*column);
+            }
+        }
+        for (auto& column : hints_) {
+            if (!column && which == Lists::Create) {
+                column = std::make_unique<TLayerList<std::string>>();
+            }
+            if (column) {
+                f(*column);
+            }
+        }
+    }
 
     TLayerList<TCellProperties> colLayer_, rowLayer_, fixedColLayer_, fixedRowLayer_;
     TLayerList<TLayerList<TCellProperties>> cellLayer_; // by column, then row
