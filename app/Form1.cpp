@@ -1,5 +1,7 @@
 #include "app/Form1.h"
 
+#include <climits>
+
 #include "app/DocumentLinks.h"
 #include "app/FileMessages.h"
 #include "media/ColumnSets.h"
@@ -364,9 +366,21 @@ void TForm1::LoadRecordFile(TRecordType type, int firstRow) {
         return;
     }
     std::optional<TBusyCursor> busy(std::in_place);
+    // The file's size bounds its records (each needs a whole line and a line
+    // end), so the grid takes its rows and its text memory in one step.
+    std::error_code sizeError;
+    const std::uintmax_t size = std::filesystem::file_size(openedFile_, sizeError);
+    const std::size_t lines = sizeError ? 0 : static_cast<std::size_t>(size / (LineLength(type) + 1) + 1);
+    const std::size_t bytes = sizeError ? 0 : static_cast<std::size_t>(size + size / 8);
+    std::optional<TStringGrid::TCellReservation> reservation;
+    if (lines > 1024 && lines < static_cast<std::size_t>(INT_MAX / 2)) {
+        reservation.emplace(DataGrid.ReserveCells(lines + static_cast<std::size_t>(firstRow) + 1, bytes));
+        DataGrid.SetRowCount(std::max(DataGrid.RowCount(), static_cast<int>(lines) + firstRow + 1));
+    }
     GridSink sink(*this, firstRow);
     std::optional<TFileFailure> readFailure;
     const TLoadSummary summary = norvalt::LoadRecordFile(type, openedFile_, sink, readFailure);
+    reservation.reset();
     unexported_ = false;
     if (readFailure) {
         busy.reset();

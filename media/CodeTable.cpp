@@ -8,15 +8,17 @@ using namespace literals;
 
 TCodeTable::TCodeTable(std::vector<std::pair<char, std::string>> entries, std::string readDefault,
                        char writeDefault)
-    : entries_(std::move(entries)), readDefault_(std::move(readDefault)), writeDefault_(writeDefault) {}
+    : entries_(std::move(entries)), readDefault_(std::move(readDefault)), writeDefault_(writeDefault) {
+    entryOf_.fill(static_cast<std::uint8_t>(entries_.size()));
+    // The first entry of a code wins, as a search in table order would find.
+    for (std::size_t i = entries_.size(); i-- > 0;) {
+        entryOf_[static_cast<unsigned char>(entries_[i].first)] = static_cast<std::uint8_t>(i);
+    }
+}
 
 const std::string& TCodeTable::Read(char code) const {
-    for (const auto& [c, label] : entries_) {
-        if (c == code) {
-            return label;
-        }
-    }
-    return readDefault_;
+    const std::size_t i = entryOf_[static_cast<unsigned char>(code)];
+    return i < entries_.size() ? entries_[i].second : readDefault_;
 }
 
 char TCodeTable::Write(std::string_view label) const {

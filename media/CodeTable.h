@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -20,6 +22,9 @@ public:
 
 private:
     std::vector<std::pair<char, std::string>> entries_;
+    // Each code's entry (one past the last for the default), so that reading
+    // a field is one look-up.
+    std::array<std::uint8_t, 256> entryOf_{};
     std::string readDefault_;
     char writeDefault_;
 };

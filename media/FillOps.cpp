@@ -92,47 +92,15 @@ bool AllDigits(std::string_view s) {
     return !s.empty();
 }
 
-// The digits without leading zeros ("0" for none).
-std::string_view Significant(std::string_view digits) {
-    while (digits.size() > 1 && digits.front() == '0') {
-        digits.remove_prefix(1);
-    }
-    return digits;
-}
-
 } // namespace
 
-// A field of digits only (the common case) with at most 15 of them is
-// n / 10^m exactly: its shortest number text is the digits with a point put
-// in, which is what the general path gives for such a value. Anything else
-// (blanks, a sign, a point, an exponent) takes the general path.
+// A field of digits only (the common case) takes the exact digit path, which
+// gives what the general path gives for such a value. Anything else (blanks,
+// a sign, a point, an exponent) takes the general path.
 void AppendDecimalRead(std::string& out, std::string_view field, int decimals) {
-    if (AllDigits(field) && field.size() <= 15 && decimals >= 0 && decimals <= 15) {
-        const std::string_view digits = Significant(field);
-        if (digits == "0") {
-            out += '0';
-            return;
-        }
-        const auto m = static_cast<std::size_t>(decimals);
-        // The fraction's digits without its trailing zeros.
-        std::string_view whole, fraction;
-        std::size_t leadingZeros = 0;
-        if (digits.size() > m) {
-            whole = digits.substr(0, digits.size() - m);
-            fraction = digits.substr(digits.size() - m);
-        } else {
-            leadingZeros = m - digits.size();
-            fraction = digits;
-        }
-        while (!fraction.empty() && fraction.back() == '0') {
-            fraction.remove_suffix(1);
-        }
-        out += whole.empty() ? std::string_view("0") : whole;
-        if (!fraction.empty()) {
-            out += '.';
-            out.append(leadingZeros, '0');
-            out += fraction;
-        }
+    if (decimals >= 0 && IsDigitsField(field, static_cast<std::size_t>(decimals))) {
+        char text[32];
+        out.append(text, WriteDigitsRead(text, field, static_cast<std::size_t>(decimals)));
         return;
     }
     // A number too large for double precision (1e999) is no number here.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -36,10 +38,81 @@ void AppendLeftAligned(std::string& out, std::string_view text, std::size_t widt
 // precision, divided by 10^m, written as number text. Raises EConvertError.
 std::string DecimalRead(std::string_view field, int decimals);
 void AppendDecimalRead(std::string& out, std::string_view field, int decimals);
+
 // Decimal write with m decimals: the cell read as a number, multiplied by
 // 10^m in extended precision, written as number text and right-aligned with
 // "0" to the width. Raises EConvertError.
 std::string DecimalWrite(std::string_view cell, int decimals, std::size_t width);
 void AppendDecimalWrite(std::string& out, std::string_view cell, int decimals, std::size_t width);
+
+namespace detail {
+// Whether every byte of a word is an ASCII digit: each byte is 0x3_, and adding
+// 6 keeps it 0x3_ (no byte can carry into the next once all are 0x3_).
+template <typename Word> bool DigitsOnly(Word w) {
+    constexpr Word high = static_cast<Word>(0xF0F0F0F0F0F0F0F0ull);
+    constexpr Word threes = static_cast<Word>(0x3030303030303030ull);
+    constexpr Word sixes = static_cast<Word>(0x0606060606060606ull);
+    return (w & high) == threes && ((w + sixes) & high) == threes;
+}
+template <typename Word> Word Load(const char* p) {
+    Word w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+}
+} // namespace detail
+
+// Whether the decimal read of the field may take WriteDigitsRead: digits only,
+// at most 15 of them, and no fewer than the decimals. Fields of four digits or
+// more are tested a word at a time (a first and a last word that overlap).
+inline bool IsDigitsField(std::string_view field, std::size_t decimals) {
+    const std::size_t n = field.size();
+    if (n == 0 || n > 15 || n < decimals) {
+        return false;
+    }
+    const char* p = field.data();
+    if (n >= 8) {
+        return detail::DigitsOnly(detail::Load<std::uint64_t>(p)) &&
+               detail::DigitsOnly(detail::Load<std::uint64_t>(p + n - 8));
+    }
+    if (n >= 4) {
+        return detail::DigitsOnly(detail::Load<std::uint32_t>(p)) &&
+               detail::DigitsOnly(detail::Load<std::uint32_t>(p + n - 4));
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        if (static_cast<unsigned char>(p[i] - '0') > 9) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The decimal read of such a field, written at out; returns the end. A field
+// of at most 15 digits is n / 10^m exactly, and its shortest number text is
+// the digits with the point put in: no leading zeros before the point (but
+// one "0"), no trailing zeros after it, no point for a whole number.
+inline char* WriteDigitsRead(char* out, std::string_view field, std::size_t decimals) {
+    const char* p = field.data();
+    const std::size_t point = field.size() - decimals;
+    std::size_t first = 0;
+    while (first < point && p[first] == '0') {
+        ++first;
+    }
+    if (first == point) {
+        *out++ = '0';
+    } else {
+        std::memcpy(out, p + first, point - first);
+        out += point - first;
+    }
+    std::size_t end = field.size();
+    while (end > point && p[end - 1] == '0') {
+        --end;
+    }
+    if (end > point) {
+        *out++ = '.';
+        std::memcpy(out, p + point, end - point);
+        out += end - point;
+    }
+    return out;
+}
 
 } // namespace norvalt

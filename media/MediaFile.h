@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -38,12 +39,24 @@ template <typename OnLine> void TLineSplitter::Feed(std::string_view piece, OnLi
         skipLf_ = false;
     }
     std::size_t start = i;
+    // The next LF is found with memchr (and kept while it lies ahead, so that
+    // lines ended by CR alone do not search the rest of the piece each time),
+    // then a CR only before it.
+    const char* const base = piece.data();
+    std::size_t lfAt = 0;
+    bool lfKnown = false;
     while (i < piece.size()) {
-        const char c = piece[i];
-        if (c != '\r' && c != '\n') {
-            ++i;
-            continue;
+        if (!lfKnown || lfAt < i) {
+            const void* lf = std::memchr(base + i, '\n', piece.size() - i);
+            lfAt = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - base) : piece.size();
+            lfKnown = true;
         }
+        const void* cr = std::memchr(base + i, '\r', lfAt - i);
+        i = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - base) : lfAt;
+        if (i == piece.size()) {
+            break;
+        }
+        const char c = piece[i];
         if (carryOpen_) {
             carry_.append(piece.substr(start, i - start));
             onLine(std::string_view(carry_));

@@ -5,6 +5,9 @@
 #include "text/Exception.h"
 #include "text/Strings.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace norvalt {
 
 namespace {
@@ -14,34 +17,71 @@ std::string_view Field(std::string_view line, std::size_t start1, std::size_t wi
     return line.substr(start1 - 1, width);
 }
 
+// Writes a row's cells one after another into the row's text, which only
+// grows: once it has room for a usual row no write needs more than a compare.
+class TRowWriter {
+public:
+    explicit TRowWriter(std::string& text) : text_(text) {
+        if (text_.size() < 512) {
+            text_.resize(512);
+        }
+    }
+    void Put(std::string_view value) {
+        Room(value.size());
+        std::memcpy(text_.data() + at_, value.data(), value.size());
+        at_ += value.size();
+    }
+    // A field's decimal read: digits only are written in place; other forms
+    // take the general conversion.
+    void Decimal(std::string_view field, std::size_t decimals) {
+        if (IsDigitsField(field, decimals)) {
+            Room(field.size() + 2);
+            at_ =
+                static_cast<std::size_t>(WriteDigitsRead(text_.data() + at_, field, decimals) - text_.data());
+        } else {
+            Put(DecimalRead(field, static_cast<int>(decimals)));
+        }
+    }
+    std::size_t At() const { return at_; }
+    std::string_view Text(std::size_t begin, std::size_t end) const {
+        return std::string_view(text_).substr(begin, end - begin);
+    }
+
+private:
+    void Room(std::size_t bytes) {
+        if (at_ + bytes > text_.size()) {
+            text_.resize(std::max(text_.size() * 2, at_ + bytes));
+        }
+    }
+    std::string& text_;
+    std::size_t at_ = 0;
+};
+
 } // namespace
 
 bool ParseTran01Row(std::string_view line, TTran01Row& row) {
-    std::string& text = row.text;
-    text.clear();
-    std::array<std::pair<std::size_t, std::size_t>, kTran01Columns> spans{};
-    auto cell = [&](std::size_t column, auto&& append) {
-        const std::size_t begin = text.size();
-        append();
-        spans[column] = {begin, text.size()};
+    TRowWriter out(row.text);
+    // Every column's span is set below; the array is not cleared per line.
+    struct Span {
+        std::size_t begin, end;
     };
-    auto copy = [&](std::size_t column, std::string_view value) { cell(column, [&] { text += value; }); };
-    auto decimal = [&](std::size_t column, std::size_t start, std::size_t width, int decimals) {
-        cell(column, [&] { AppendDecimalRead(text, Field(line, start, width), decimals); });
+    std::array<Span, kTran01Columns> spans;
+    auto copy = [&](std::size_t column, std::string_view value) {
+        const std::size_t begin = out.At();
+        out.Put(value);
+        spans[column] = {begin, out.At()};
     };
-    // The rates first: a rate out of range refuses the line before any cell.
-    // Seven digits with four implied decimals are always in range; only other
-    // forms (a sign, a point, an exponent) need the test.
-    const std::pair<std::size_t, std::size_t> rates[] = {{9, 39}, {10, 46}, {11, 53}};
-    for (const auto& [column, start] : rates) {
-        decimal(column, start, 7, 4);
-        const std::string_view field = Field(line, start, 7);
-        const auto [b, e] = spans[column];
-        if (field.find_first_not_of("0123456789") != std::string_view::npos &&
-            !RateInRange(std::string_view(text).substr(b, e - b))) {
-            return false;
-        }
-    }
+    auto decimal = [&](std::size_t column, std::size_t start, std::size_t width, std::size_t decimals) {
+        const std::size_t begin = out.At();
+        out.Decimal(Field(line, start, width), decimals);
+        spans[column] = {begin, out.At()};
+    };
+    // The cells are written in column order, so that the row's text is its
+    // cells back to back (a store can take it in one copy). The rates come
+    // before every other number, so a rate out of range refuses the line
+    // before another field can fail. Seven digits with four implied decimals
+    // are always in range; only other forms (a sign, a point, an exponent)
+    // need the test.
     copy(0, Trim(Field(line, 1, 4)));
     copy(1, Trim(Field(line, 5, 7)));
     copy(2, Field(line, 13, 5)); // position 12 is a fill character
@@ -51,6 +91,14 @@ bool ParseTran01Row(std::string_view line, TTran01Row& row) {
     copy(6, DealTypeTable().Read(line[29]));
     copy(7, Field(line, 31, 7));
     copy(8, TermTable().Read(line[37]));
+    const std::pair<std::size_t, std::size_t> rates[] = {{9, 39}, {10, 46}, {11, 53}};
+    for (const auto& [column, start] : rates) {
+        decimal(column, start, 7, 4);
+        const auto [b, e] = spans[column];
+        if (!IsDigitsField(Field(line, start, 7), 4) && !RateInRange(out.Text(b, e))) {
+            return false;
+        }
+    }
     decimal(12, 60, 14, 2);
     decimal(13, 74, 14, 2);
     decimal(14, 88, 6, 0);
@@ -59,7 +107,7 @@ bool ParseTran01Row(std::string_view line, TTran01Row& row) {
     decimal(17, 96, 13, 0);
     decimal(18, 109, 13, 0);
     for (std::size_t c = 0; c < kTran01Columns; ++c) {
-        row.cells[c] = std::string_view(text).substr(spans[c].first, spans[c].second - spans[c].first);
+        row.cells[c] = out.Text(spans[c].begin, spans[c].end);
     }
     return true;
 }

@@ -3,10 +3,14 @@
 #include "toolkit/MoveItem.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
 #include <new>
+#include <stop_token>
 #include <string>
 #include <sys/mman.h>
+#include <thread>
 
 namespace norvalt {
 namespace {
@@ -56,12 +60,107 @@ constexpr std::size_t kChunk = 4u << 20;
 
 } // namespace
 
+// ---- big pages ----------------------------------------------------------------
+
+void* detail::MapBigPages(std::size_t bytes) {
+    bytes = (bytes + kBigPage - 1) / kBigPage * kBigPage;
+    void* raw = ::mmap(nullptr, bytes + kBigPage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (raw == MAP_FAILED) {
+        throw std::bad_alloc();
+    }
+    const auto start = reinterpret_cast<std::uintptr_t>(raw);
+    const std::uintptr_t aligned = (start + kBigPage - 1) & ~(kBigPage - 1);
+    if (aligned > start) {
+        ::munmap(raw, aligned - start);
+    }
+    if (const std::uintptr_t tail = start + bytes + kBigPage - (aligned + bytes); tail > 0) {
+        ::munmap(reinterpret_cast<void*>(aligned + bytes), tail);
+    }
+    void* base = reinterpret_cast<void*>(aligned);
+    ::madvise(base, bytes, MADV_HUGEPAGE);
+    return base;
+}
+
+void detail::UnmapBigPages(void* p, std::size_t bytes) {
+    ::munmap(p, (bytes + kBigPage - 1) / kBigPage * kBigPage);
+}
+
 // ---- the arena ----------------------------------------------------------------
 
+// Faults in a reserved region in big-page steps on its own thread, staying a
+// little ahead of the arena's use: the pages are populated without being
+// written (MADV_POPULATE_WRITE), so the helper never touches a byte the
+// arena's owner writes.
+class CellStore::Arena::Warmer {
+public:
+    static constexpr std::size_t kStep = 2u << 20;
+    static constexpr std::size_t kAhead = 32u << 20;
+
+    Warmer(unsigned char* begin, std::size_t size)
+        : thread_([this, begin, size](std::stop_token stop) { Run(stop, begin, size); }) {}
+    ~Warmer() {
+        thread_.request_stop();
+        thread_.join();
+    }
+    Warmer(const Warmer&) = delete;
+    Warmer& operator=(const Warmer&) = delete;
+
+    // The arena has used the region up to this offset.
+    void Used(std::size_t offset) {
+        if (offset / kStep == used_ / kStep) {
+            return;
+        }
+        {
+            std::lock_guard lock(mutex_);
+            used_ = offset;
+        }
+        wake_.notify_one();
+    }
+
+private:
+    void Run(std::stop_token stop, unsigned char* begin, std::size_t size) {
+#ifdef MADV_POPULATE_WRITE
+        std::size_t done = 0;
+        while (done < size) {
+            {
+                std::unique_lock lock(mutex_);
+                if (!wake_.wait(lock, stop, [&] { return done < used_ + kAhead; })) {
+                    return;
+                }
+            }
+            const std::size_t step = std::min(kStep, size - done);
+            if (::madvise(begin + done, step, MADV_POPULATE_WRITE) != 0) {
+                return; // an older kernel: the pages fault in on use instead
+            }
+            done += step;
+        }
+#else
+        (void)stop;
+        (void)begin;
+        (void)size;
+#endif
+    }
+
+    std::mutex mutex_;
+    std::condition_variable_any wake_;
+    std::size_t used_ = 0; // guarded by mutex_ (read unlocked by the owner only)
+    std::jthread thread_;
+};
+
 CellStore::Arena::~Arena() {
+    warmer_.reset();
     for (const auto& [base, size] : chunks_) {
         ::munmap(base, size);
     }
+}
+
+unsigned char* CellStore::Arena::MapChunk(std::size_t bytes) {
+    bytes = (bytes + detail::kBigPage - 1) / detail::kBigPage * detail::kBigPage;
+    void* base = detail::MapBigPages(bytes);
+    chunks_.emplace_back(base, bytes);
+    next_ = static_cast<unsigned char*>(base);
+    left_ = bytes;
+    return next_;
 }
 
 unsigned char* CellStore::Arena::Allocate(std::size_t bytes) {
@@ -76,32 +175,29 @@ unsigned char* CellStore::Arena::Allocate(std::size_t bytes) {
         return block;
     }
     if (left_ < rounded) {
-        // A new chunk, aligned for big pages and asking for them: a fresh page
-        // costs a fault, and a big page is one fault instead of five hundred.
-        constexpr std::size_t kAlign = 2u << 20;
-        void* raw =
-            ::mmap(nullptr, kChunk + kAlign, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (raw == MAP_FAILED) {
-            throw std::bad_alloc();
-        }
-        const auto start = reinterpret_cast<std::uintptr_t>(raw);
-        const std::uintptr_t aligned = (start + kAlign - 1) & ~(kAlign - 1);
-        if (aligned > start) {
-            ::munmap(raw, aligned - start);
-        }
-        if (const std::uintptr_t tail = start + kChunk + kAlign - (aligned + kChunk); tail > 0) {
-            ::munmap(reinterpret_cast<void*>(aligned + kChunk), tail);
-        }
-        void* base = reinterpret_cast<void*>(aligned);
-        ::madvise(base, kChunk, MADV_HUGEPAGE);
-        chunks_.emplace_back(base, kChunk);
-        next_ = static_cast<unsigned char*>(base);
-        left_ = kChunk;
+        warmer_.reset(); // a reserved region is used up
+        MapChunk(kChunk);
     }
     unsigned char* block = next_;
     next_ += rounded;
     left_ -= rounded;
+    if (warmer_) {
+        warmer_->Used(static_cast<std::size_t>(next_ - static_cast<unsigned char*>(chunks_.back().first)));
+    }
     return block;
+}
+
+void CellStore::Arena::Reserve(std::size_t bytes) {
+    EndReserve();
+    if (bytes <= left_) {
+        return;
+    }
+    unsigned char* base = MapChunk(bytes);
+    warmer_ = std::make_unique<Warmer>(base, chunks_.back().second);
+}
+
+void CellStore::Arena::EndReserve() {
+    warmer_.reset();
 }
 
 void CellStore::Arena::Free(unsigned char* block, std::size_t bytes) {
@@ -175,9 +271,17 @@ CellStore::Block CellStore::Build(std::span<const std::string_view> cells) {
     std::memcpy(block + 2, &width16, 2);
     unsigned char* ends = block + kHeader;
     char* data = reinterpret_cast<char*>(ends + count * width);
+    // Cells that lie back to back already (a parsed line's) are one copy.
+    bool adjacent = true;
+    for (std::size_t i = 1; i < count && adjacent; ++i) {
+        adjacent = cells[i].data() == cells[i - 1].data() + cells[i - 1].size();
+    }
+    if (adjacent && total > 0) {
+        std::memcpy(data, cells[0].data(), total);
+    }
     std::size_t offset = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        if (!cells[i].empty()) {
+        if (!adjacent && !cells[i].empty()) {
             std::memcpy(data + offset, cells[i].data(), cells[i].size());
         }
         offset += cells[i].size();
@@ -209,6 +313,30 @@ std::string_view CellStore::Get(int col, int row) const {
     }
     const Block block = rows_[static_cast<std::size_t>(row)];
     return block ? CellOf(block, static_cast<std::size_t>(col)) : std::string_view();
+}
+
+std::size_t CellStore::GetRow(int row, std::span<std::string_view> out) const {
+    const std::size_t n = std::min(out.size(), static_cast<std::size_t>(colCount_));
+    if (row < 0 || row >= RowCount()) {
+        std::fill_n(out.begin(), n, std::string_view());
+        return n;
+    }
+    const Block block = rows_[static_cast<std::size_t>(row)];
+    const std::size_t stored = std::min(StoredCells(block), n);
+    if (stored > 0) {
+        const std::size_t width = Read16(block + 2);
+        const unsigned char* ends = block + kHeader;
+        const char* data = reinterpret_cast<const char*>(ends + Read16(block) * width);
+        std::size_t begin = 0;
+        for (std::size_t c = 0; c < stored; ++c) {
+            const std::size_t end = ReadOffset(ends + c * width, width);
+            out[c] = std::string_view(data + begin, end - begin);
+            begin = end;
+        }
+    }
+    std::fill(out.begin() + static_cast<std::ptrdiff_t>(stored), out.begin() + static_cast<std::ptrdiff_t>(n),
+              std::string_view());
+    return n;
 }
 
 void CellStore::Rebuild(int row, std::size_t count, std::size_t setCol, std::string_view setText) {
@@ -318,6 +446,15 @@ void CellStore::InsertRow(int row) {
     if (row >= 0 && row <= RowCount()) {
         rows_.insert(rows_.begin() + row, nullptr);
     }
+}
+
+void CellStore::Reserve(std::size_t rows, std::size_t bytes) {
+    rows_.reserve(rows);
+    arena_.Reserve(bytes);
+}
+
+void CellStore::EndReserve() {
+    arena_.EndReserve();
 }
 
 std::size_t CellStore::BlockBytes() const {

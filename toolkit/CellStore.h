@@ -9,6 +9,29 @@
 
 namespace norvalt {
 
+namespace detail {
+// Memory for large tables in big pages (2 MB aligned, asked for as such):
+// a fresh page costs a fault, and a big page is one fault instead of 512.
+void* MapBigPages(std::size_t bytes);
+void UnmapBigPages(void* p, std::size_t bytes);
+constexpr std::size_t kBigPage = 2u << 20;
+
+// An allocator that takes tables of a big page or more from MapBigPages.
+template <typename T> struct BigPageAllocator {
+    using value_type = T;
+    BigPageAllocator() = default;
+    template <typename U> BigPageAllocator(const BigPageAllocator<U>&) {}
+    T* allocate(std::size_t n) {
+        return n * sizeof(T) >= kBigPage ? static_cast<T*>(MapBigPages(n * sizeof(T)))
+                                         : std::allocator<T>().allocate(n);
+    }
+    void deallocate(T* p, std::size_t n) {
+        n * sizeof(T) >= kBigPage ? UnmapBigPages(p, n * sizeof(T)) : std::allocator<T>().deallocate(p, n);
+    }
+    friend bool operator==(const BigPageAllocator&, const BigPageAllocator&) = default;
+};
+} // namespace detail
+
 // The texts of a string grid, by column and row, in one block per row: a
 // small header, the end offset of every stored cell (one byte each while the
 // row's text is short), then the cells' bytes back to back. An empty row
@@ -25,6 +48,10 @@ public:
     // Empty outside the store.
     std::string_view Get(int col, int row) const;
     void Set(int col, int row, std::string_view text);
+    // A row's cells at once: column i into out[i], for as many columns as out
+    // holds (and the store has); the rest of out is left alone. Returns how
+    // many were written.
+    std::size_t GetRow(int row, std::span<std::string_view> out) const;
     // Replaces a whole row: cells[i] goes to column i, columns past the span
     // become empty.
     void SetRow(int row, std::span<const std::string_view> cells);
@@ -44,6 +71,15 @@ public:
     // Bytes the row blocks take.
     std::size_t BlockBytes() const;
 
+    // Prepares for a bulk load of about `rows` rows with `bytes` bytes of
+    // blocks in all: the row table is sized once, and the blocks' memory is
+    // one region that a helper thread makes ready (faults in) a little ahead
+    // of its use, so that the cost of fresh memory runs beside the work that
+    // fills it. Loading past the estimate is fine; the preparation ends with
+    // EndReserve (the region stays in use).
+    void Reserve(std::size_t rows, std::size_t bytes);
+    void EndReserve();
+
     CellStore();
     ~CellStore();
     CellStore(const CellStore&) = delete;
@@ -61,8 +97,12 @@ private:
         Arena& operator=(const Arena&) = delete;
         unsigned char* Allocate(std::size_t bytes);
         void Free(unsigned char* block, std::size_t bytes);
+        void Reserve(std::size_t bytes);
+        void EndReserve();
 
     private:
+        class Warmer;
+        unsigned char* MapChunk(std::size_t bytes);
         static constexpr std::size_t kClassStep = 8;
         static constexpr std::size_t kLargest = 1024;
         std::vector<unsigned char*> freeLists_ =
@@ -70,6 +110,7 @@ private:
         std::vector<std::pair<void*, std::size_t>> chunks_;
         unsigned char* next_ = nullptr;
         std::size_t left_ = 0;
+        std::unique_ptr<Warmer> warmer_;
     };
 
     static std::size_t StoredCells(Block block);
@@ -81,7 +122,7 @@ private:
 
     Arena arena_;
     int colCount_ = 0;
-    std::vector<Block> rows_;
+    std::vector<Block, detail::BigPageAllocator<Block>> rows_;
 };
 
 } // namespace norvalt

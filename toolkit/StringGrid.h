@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "toolkit/CellStore.h"
@@ -71,7 +72,34 @@ public:
     // Sets the texts of a whole row at once (cells[i] into column i, the rest
     // emptied); the fast way to fill many rows.
     void SetRowCells(int row, std::span<const std::string_view> cells);
+    // A whole row's texts at once (see CellStore::GetRow).
+    std::size_t RowCellViews(int row, std::span<std::string_view> out) const {
+        return store_.GetRow(row, out);
+    }
     const CellStore& Store() const { return store_; }
+
+    // Prepares for filling about `rows` rows with `bytes` bytes of text in
+    // all (see CellStore::Reserve), for as long as the returned object lives.
+    class TCellReservation {
+    public:
+        explicit TCellReservation(CellStore& store) : store_(&store) {}
+        ~TCellReservation() {
+            if (store_) {
+                store_->EndReserve();
+            }
+        }
+        TCellReservation(TCellReservation&& other) noexcept : store_(std::exchange(other.store_, nullptr)) {}
+        TCellReservation(const TCellReservation&) = delete;
+        TCellReservation& operator=(const TCellReservation&) = delete;
+        TCellReservation& operator=(TCellReservation&&) = delete;
+
+    private:
+        CellStore* store_;
+    };
+    [[nodiscard]] TCellReservation ReserveCells(std::size_t rows, std::size_t bytes) {
+        store_.Reserve(rows, bytes);
+        return TCellReservation(store_);
+    }
 
     // Counts. Growing adds empty rows or columns at the end; shrinking drops them.
     int ColCount() const { return store_.ColCount(); }

@@ -204,6 +204,31 @@ TEST_F(ImportExportTest, AConversionErrorKeepsTheRecordsBeforeItAndNamesTheLine)
     EXPECT_EQ(Read(out), WorkedLine("1111") + "\r\n" + WorkedLine("2222") + "\r\n");
 }
 
+// A file large enough for the import to size the grid from it first still
+// ends with one empty row after its records, here with LF line ends (more
+// lines to the byte) and a conversion error near the end.
+TEST_F(ImportExportTest, ALargeFileEndsWithOneEmptyRowAfterItsRecords) {
+    std::string good;
+    for (int i = 0; i < 3000; ++i) {
+        good += WorkedLine(std::to_string(1000 + i)) + "\n";
+    }
+    std::string bad = WorkedLine("9999");
+    bad.replace(73, 14, std::string(14, ' '));
+    Import(Write("tran01", good + bad + "\n" + WorkedLine("8888") + "\n"));
+    EXPECT_EQ(Grid().RowCount(), 3002);
+    EXPECT_EQ(Grid().Cells(0, 3000), "3999");
+    EXPECT_EQ(Grid().Cells(0, 3001), "");
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_NE(Errors()[0].find(u8"第 3001 行"_b5), std::string::npos);
+    const auto out = dir / "out";
+    Export(out);
+    std::string crlf;
+    for (int i = 0; i < 3000; ++i) {
+        crlf += WorkedLine(std::to_string(1000 + i)) + "\r\n";
+    }
+    EXPECT_EQ(Read(out), crlf);
+}
+
 TEST_F(ImportExportTest, TheUserCanStopTheBoxesForWrongLinesAndGetsACount) {
     std::string bytes;
     for (int i = 0; i < 500; ++i) {

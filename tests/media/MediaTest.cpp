@@ -138,6 +138,24 @@ TEST(FillOps, DecimalReadAndWriteAgreeWithTheGeneralConversion) {
     }
 }
 
+// The word-at-a-time test agrees with a byte-by-byte one for every byte at
+// every position of every length.
+TEST(FillOps, DigitFieldsAreRecognisedByteForByte) {
+    for (std::size_t n = 1; n <= 16; ++n) {
+        for (std::size_t at = 0; at < n; ++at) {
+            for (int b = 0; b < 256; ++b) {
+                std::string field(n, '7');
+                field[at] = static_cast<char>(b);
+                ASSERT_EQ(IsDigitsField(field, 0), n <= 15 && b >= '0' && b <= '9')
+                    << n << " " << at << " " << b;
+            }
+        }
+    }
+    EXPECT_FALSE(IsDigitsField("", 0));
+    EXPECT_FALSE(IsDigitsField("12", 3)) << "fewer digits than decimals";
+    EXPECT_TRUE(IsDigitsField("123", 3));
+}
+
 TEST(RecordType, FileNamesDecideTheType) {
     const std::pair<const char*, std::optional<TRecordType>> cases[] = {
         {"/data/tran01", TRecordType::Tran01},

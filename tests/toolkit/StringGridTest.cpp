@@ -50,6 +50,59 @@ TEST(CellStore, KeepsTextsThroughResizesMovesAndErasures) {
     EXPECT_EQ(store.Get(1, 0), "tail");
 }
 
+TEST(CellStore, ARowReadAtOnceIsItsCellsOneByOne) {
+    CellStore store;
+    store.Resize(4, 3);
+    const std::string line = "abcdefgh";
+    const std::string_view text(line);
+    // Views that lie back to back in one text, and views that do not.
+    const std::string_view adjacent[] = {text.substr(0, 1), text.substr(1, 3), {}, text.substr(4, 4)};
+    const std::string_view scattered[] = {text.substr(5, 2), {}, text.substr(0, 2)};
+    store.SetRow(0, adjacent);
+    store.SetRow(1, scattered);
+    std::string_view row[6];
+    for (int r = -1; r <= 3; ++r) {
+        std::fill(std::begin(row), std::end(row), "untouched");
+        ASSERT_EQ(store.GetRow(r, row), 4u);
+        for (int c = 0; c < 4; ++c) {
+            EXPECT_EQ(row[c], store.Get(c, r)) << c << "," << r;
+        }
+        EXPECT_EQ(row[4], "untouched") << "past the columns out is left alone";
+    }
+    EXPECT_EQ(store.Get(1, 0), "bcd");
+    EXPECT_EQ(store.Get(3, 0), "efgh");
+    EXPECT_EQ(store.Get(2, 1), "ab");
+    std::string_view two[2];
+    EXPECT_EQ(store.GetRow(0, two), 2u);
+    EXPECT_EQ(two[1], "bcd");
+}
+
+// A reservation may be short, long or given up early; the texts are the same.
+TEST(CellStore, AReservedStoreHoldsWhatItIsGivenWhateverTheEstimate) {
+    auto cells = [](int r) {
+        return std::array<std::string, 2>{"row " + std::to_string(r),
+                                          std::string(static_cast<std::size_t>(r % 50), 'x')};
+    };
+    for (const std::size_t estimate : {std::size_t{4096}, std::size_t{64} << 20}) {
+        CellStore store;
+        const int rows = 60000;
+        store.Resize(2, rows);
+        store.Reserve(static_cast<std::size_t>(rows), estimate);
+        for (int r = 0; r < rows; ++r) {
+            const auto texts = cells(r);
+            const std::string_view views[] = {texts[0], texts[1]};
+            store.SetRow(r, views);
+        }
+        store.EndReserve();
+        for (int r = 0; r < rows; r += 997) {
+            EXPECT_EQ(store.Get(0, r), cells(r)[0]);
+            EXPECT_EQ(store.Get(1, r), cells(r)[1]);
+        }
+    }
+    CellStore abandoned; // destroyed while still reserved, before any use
+    abandoned.Reserve(1000, std::size_t{256} << 20);
+}
+
 class GridTest : public testing::Test {
 protected:
     void SetUp() override {
