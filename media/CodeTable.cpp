@@ -2,6 +2,8 @@
 
 #include "text/Literal.h"
 
+#include <cstring>
+
 namespace norvalt {
 
 using namespace literals;
@@ -10,6 +12,10 @@ TCodeTable::TCodeTable(std::vector<std::pair<char, std::string>> entries, std::s
                        char writeDefault)
     : entries_(std::move(entries)), readDefault_(std::move(readDefault)), writeDefault_(writeDefault) {
     entryOf_.fill(static_cast<std::uint8_t>(entries_.size()));
+    for (const auto& entry : entries_) {
+        keys_.emplace_back();
+        allKeyed_ = KeyOf(entry.second, keys_.back()) && allKeyed_;
+    }
     // The first entry of a code wins, as a search in table order would find.
     for (std::size_t i = entries_.size(); i-- > 0;) {
         entryOf_[static_cast<unsigned char>(entries_[i].first)] = static_cast<std::uint8_t>(i);
@@ -21,7 +27,33 @@ const std::string& TCodeTable::Read(char code) const {
     return i < entries_.size() ? entries_[i].second : readDefault_;
 }
 
+bool TCodeTable::KeyOf(std::string_view text, Key& key) {
+    if (text.size() > 16) {
+        return false;
+    }
+    unsigned char bytes[16] = {};
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        bytes[i] = static_cast<unsigned char>(text[i]);
+    }
+    std::memcpy(&key.a, bytes, 8);
+    std::memcpy(&key.b, bytes + 8, 8);
+    key.size = text.size();
+    return true;
+}
+
 char TCodeTable::Write(std::string_view label) const {
+    if (allKeyed_) {
+        Key key;
+        if (!KeyOf(label, key)) {
+            return writeDefault_;
+        }
+        for (std::size_t i = 0; i < keys_.size(); ++i) {
+            if (keys_[i] == key) {
+                return entries_[i].first;
+            }
+        }
+        return writeDefault_;
+    }
     for (const auto& [c, l] : entries_) {
         if (l == label) {
             return c;

@@ -25,6 +25,16 @@ private:
     // Each code's entry (one past the last for the default), so that reading
     // a field is one look-up.
     std::array<std::uint8_t, 256> entryOf_{};
+    // Each label as a 16-byte key (zero-padded), so that writing compares two
+    // words per entry; a label longer than that is compared as text.
+    struct Key {
+        std::uint64_t a = 0, b = 0;
+        std::size_t size = 0;
+        friend bool operator==(const Key&, const Key&) = default;
+    };
+    static bool KeyOf(std::string_view text, Key& key);
+    std::vector<Key> keys_;
+    bool allKeyed_ = true;
     std::string readDefault_;
     char writeDefault_;
 };

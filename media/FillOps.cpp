@@ -1,6 +1,7 @@
 #include "media/FillOps.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "text/Exception.h"
 #include "text/Literal.h"
@@ -10,27 +11,46 @@ namespace norvalt {
 
 using namespace literals;
 
-void AppendRightAligned(std::string& out, std::string_view text, std::size_t width, char fill) {
+void WriteRightAligned(char* out, std::string_view text, std::size_t width, char fill) {
     if (text.size() >= width) {
-        out.append(text.substr(0, width));
+        std::memcpy(out, text.data(), width);
         return;
     }
-    const std::size_t missing = width - text.size();
+    std::size_t missing = width - text.size();
     if (!text.empty() && text[0] == '-') {
-        out += '-';
+        *out++ = '-';
         text.remove_prefix(1);
     }
-    out.append(missing, fill);
-    out.append(text);
+    std::memset(out, fill, missing);
+    std::memcpy(out + missing, text.data(), text.size());
+}
+
+void WriteLeftAligned(char* out, std::string_view text, std::size_t width, char fill) {
+    if (text.size() >= width) {
+        std::memcpy(out, text.data() + (text.size() - width), width);
+        return;
+    }
+    std::memcpy(out, text.data(), text.size());
+    std::memset(out + text.size(), fill, width - text.size());
+}
+
+namespace {
+
+// Room for width bytes at the end of out.
+char* Extend(std::string& out, std::size_t width) {
+    const std::size_t at = out.size();
+    out.resize(at + width);
+    return out.data() + at;
+}
+
+} // namespace
+
+void AppendRightAligned(std::string& out, std::string_view text, std::size_t width, char fill) {
+    WriteRightAligned(Extend(out, width), text, width, fill);
 }
 
 void AppendLeftAligned(std::string& out, std::string_view text, std::size_t width, char fill) {
-    if (text.size() >= width) {
-        out.append(text.substr(text.size() - width));
-        return;
-    }
-    out.append(text);
-    out.append(width - text.size(), fill);
+    WriteLeftAligned(Extend(out, width), text, width, fill);
 }
 
 std::string RightAlignFill(std::string_view text, std::size_t width, char fill) {
@@ -120,54 +140,83 @@ std::string DecimalRead(std::string_view field, int decimals) {
 // A plain decimal cell (an optional minus, digits, at most m decimals, no more
 // than 15 digits in all) times 10^m is a whole number written exactly: the
 // digits shifted. Anything else takes the general path.
-void AppendDecimalWrite(std::string& out, std::string_view cell, int decimals, std::size_t width) {
+void WriteDecimalWrite(char* out, std::string_view cell, int decimals, std::size_t width) {
     std::string_view body = cell;
     const bool negative = !body.empty() && body.front() == '-';
     if (negative) {
         body.remove_prefix(1);
     }
-    const std::size_t point = body.find('.');
+    const std::size_t point = detail::FindPoint(body);
     const std::string_view whole = body.substr(0, point);
     const std::string_view fraction =
         point == std::string_view::npos ? std::string_view() : body.substr(point + 1);
     const auto m = static_cast<std::size_t>(decimals);
     if (decimals >= 0 && (AllDigits(whole) || (whole.empty() && !fraction.empty())) &&
         (fraction.empty() || AllDigits(fraction)) && fraction.size() <= m && whole.size() + m <= 15) {
-        char digits[40];
-        std::size_t n = 0;
-        for (char c : whole) {
-            digits[n++] = c;
+        // The digits fit the width: the fill's zeros and the number's leading
+        // zeros are the same bytes, so the digits go in as they stand.
+        const std::size_t n = whole.size() + m;
+        bool zero = true;
+        for (const char c : whole) {
+            zero = zero && c == '0';
         }
-        for (char c : fraction) {
-            digits[n++] = c;
+        for (const char c : fraction) {
+            zero = zero && c == '0';
         }
-        for (std::size_t k = fraction.size(); k < m; ++k) {
-            digits[n++] = '0';
+        const std::size_t sign = negative && !zero ? 1 : 0;
+        if (n + sign <= width) {
+            char* p = out;
+            if (sign) {
+                *p++ = '-';
+            }
+            const std::size_t fill = width - n - sign;
+            std::memset(p, '0', fill);
+            p += fill;
+            std::memcpy(p, whole.data(), whole.size());
+            p += whole.size();
+            std::memcpy(p, fraction.data(), fraction.size());
+            p += fraction.size();
+            std::memset(p, '0', m - fraction.size());
+            return;
         }
+        // Wider than the field: the number without its leading zeros, of
+        // which the filling keeps the first bytes.
+        char digits[16];
+        std::memcpy(digits, whole.data(), whole.size());
+        std::memcpy(digits + whole.size(), fraction.data(), fraction.size());
+        std::memset(digits + whole.size() + fraction.size(), '0', m - fraction.size());
         std::size_t first = 0;
         while (first + 1 < n && digits[first] == '0') {
             ++first;
         }
-        char text[41];
+        char text[17];
         std::size_t length = 0;
-        const bool zero = n == 0 || (n - first == 1 && digits[first] == '0');
-        if (negative && !zero) {
+        if (sign) {
             text[length++] = '-';
         }
-        if (n == 0) {
-            text[length++] = '0';
-        }
-        for (std::size_t k = first; k < n; ++k) {
-            text[length++] = digits[k];
-        }
-        AppendRightAligned(out, std::string_view(text, length), width, '0');
+        std::memcpy(text + length, digits + first, n - first);
+        length += n - first;
+        WriteRightAligned(out, std::string_view(text, length), width, '0');
         return;
     }
     const long double product = StrToFloat(cell) * std::pow(10.0L, decimals);
     if (!std::isfinite(product)) {
         throw EConvertError::NotAFloat(cell);
     }
-    AppendRightAligned(out, FloatToStr(product), width, '0');
+    WriteRightAligned(out, FloatToStr(product), width, '0');
+}
+
+void AppendDecimalWrite(std::string& out, std::string_view cell, int decimals, std::size_t width) {
+    // The bytes are only added once the cell has been read as a number.
+    char text[64];
+    if (width <= sizeof text) {
+        WriteDecimalWrite(text, cell, decimals, width);
+        out.append(text, width);
+    } else {
+        std::string wide(width, '0');
+        WriteDecimalWrite(wide.data(), cell, decimals, width);
+        out += wide;
+    }
 }
 
 std::string DecimalWrite(std::string_view cell, int decimals, std::size_t width) {

@@ -33,6 +33,10 @@ std::string DashForBlank(std::string_view text);
 // The same fillings appended to out (no text is made on the way).
 void AppendRightAligned(std::string& out, std::string_view text, std::size_t width, char fill);
 void AppendLeftAligned(std::string& out, std::string_view text, std::size_t width, char fill);
+// The same fillings written at out, which has room for exactly width bytes:
+// a filled field is always its width.
+void WriteRightAligned(char* out, std::string_view text, std::size_t width, char fill);
+void WriteLeftAligned(char* out, std::string_view text, std::size_t width, char fill);
 
 // Decimal read with m decimals: the field read as a number in double
 // precision, divided by 10^m, written as number text. Raises EConvertError.
@@ -44,8 +48,20 @@ void AppendDecimalRead(std::string& out, std::string_view field, int decimals);
 // "0" to the width. Raises EConvertError.
 std::string DecimalWrite(std::string_view cell, int decimals, std::size_t width);
 void AppendDecimalWrite(std::string& out, std::string_view cell, int decimals, std::size_t width);
+// The same written at out, which has room for the width.
+void WriteDecimalWrite(char* out, std::string_view cell, int decimals, std::size_t width);
 
 namespace detail {
+// Where the first point is (npos for none); short cells are searched in line
+// rather than through a library call.
+inline std::size_t FindPoint(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '.') {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
 // Whether every byte of a word is an ASCII digit: each byte is 0x3_, and adding
 // 6 keeps it 0x3_ (no byte can carry into the next once all are 0x3_).
 template <typename Word> bool DigitsOnly(Word w) {

@@ -130,44 +130,57 @@ std::string FormatTran01(std::span<const std::string_view> cells) {
     return line;
 }
 
-void AppendTran01(std::span<const std::string_view> cells, std::string& line) {
+void AppendTran01(std::span<const std::string_view> cells, std::string& out) {
+    // Every field has its fixed width, so the line is written in place; a
+    // cell that is not a number leaves out as it was.
+    const std::size_t at = out.size();
+    out.resize(at + kTran01LineLength);
+    char* const line = out.data() + at;
     auto cell = [&](std::size_t i) { return i < cells.size() ? cells[i] : std::string_view(); };
+    // Fields by their first position (from 1) and width.
+    auto right = [&](std::size_t start, std::size_t column, std::size_t width, char fill) {
+        WriteRightAligned(line + start - 1, cell(column), width, fill);
+    };
+    auto left = [&](std::size_t start, std::size_t column, std::size_t width) {
+        WriteLeftAligned(line + start - 1, cell(column), width, ' ');
+    };
     // A number cell that is not a number names its column.
-    auto decimal = [&](std::size_t column, int decimals, std::size_t width) {
+    auto decimal = [&](std::size_t start, std::size_t column, int decimals, std::size_t width) {
         try {
-            AppendDecimalWrite(line, cell(column), decimals, width);
+            WriteDecimalWrite(line + start - 1, cell(column), decimals, width);
         } catch (const EConvertError& e) {
+            out.resize(at);
             throw ECellConvertError(column, e.Message());
         }
     };
     // Counts and balances lose their first point, then are filled with zeros.
-    auto whole = [&](std::size_t column, std::size_t width) {
+    auto whole = [&](std::size_t start, std::size_t column, std::size_t width) {
         const std::string_view text = cell(column);
-        if (text.find('.') == std::string_view::npos) {
-            AppendRightAligned(line, text, width, '0');
+        if (detail::FindPoint(text) == std::string_view::npos) {
+            WriteRightAligned(line + start - 1, text, width, '0');
         } else {
-            AppendRightAligned(line, RemoveFirstPoint(text), width, '0');
+            WriteRightAligned(line + start - 1, RemoveFirstPoint(text), width, '0');
         }
     };
-    AppendRightAligned(line, cell(0), 4, ' ');
-    AppendRightAligned(line, cell(1), 7, '0');
-    AppendRightAligned(line, cell(2), 6, '0');
-    line += BusinessTable().Write(cell(3));
-    AppendLeftAligned(line, cell(4), 10, ' ');
-    line += SideTable().Write(cell(5));
-    line += DealTypeTable().Write(cell(6));
-    AppendLeftAligned(line, cell(7), 7, ' ');
-    line += TermTable().Write(cell(8));
-    decimal(9, 4, 7);
-    decimal(10, 4, 7);
-    decimal(11, 4, 7);
-    decimal(12, 2, 14);
-    decimal(13, 2, 14);
-    whole(14, 6);
-    line += CounterpartyTable().Write(cell(15));
-    line += SettlementTable().Write(cell(16));
-    whole(17, 13);
-    whole(18, 13);
+    right(1, 0, 4, ' ');
+    right(5, 1, 7, '0');
+    right(12, 2, 6, '0');
+    line[17] = BusinessTable().Write(cell(3));
+    left(19, 4, 10);
+    line[28] = SideTable().Write(cell(5));
+    line[29] = DealTypeTable().Write(cell(6));
+    left(31, 7, 7);
+    line[37] = TermTable().Write(cell(8));
+    decimal(39, 9, 4, 7);
+    decimal(46, 10, 4, 7);
+    decimal(53, 11, 4, 7);
+    decimal(60, 12, 2, 14);
+    decimal(74, 13, 2, 14);
+    whole(88, 14, 6);
+    line[93] = CounterpartyTable().Write(cell(15));
+    line[94] = SettlementTable().Write(cell(16));
+    whole(96, 17, 13);
+    whole(109, 18, 13);
 }
 
 } // namespace norvalt

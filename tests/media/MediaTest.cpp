@@ -127,7 +127,9 @@ TEST(FillOps, DecimalReadAndWriteAgreeWithTheGeneralConversion) {
         ASSERT_EQ(DecimalRead(field, m), generalRead(field, m)) << field << " " << m;
         const std::string cell = DecimalRead(field, m);
         for (const std::string& c : {cell, "-" + cell, cell + ".", "0" + cell}) {
-            ASSERT_EQ(quickWrite(c, m, 14), generalWrite(c, m, 14)) << c << " " << m;
+            for (const std::size_t w : {std::size_t{14}, width}) {
+                ASSERT_EQ(quickWrite(c, m, w), generalWrite(c, m, w)) << c << " " << m << " " << w;
+            }
         }
     }
     for (const char* c : {"0", "-0", ".5", "5.", "00.10", "12.345", "1e3", " 12", "999999999999.99"}) {
