@@ -7,6 +7,7 @@
 #include "media/ColumnSets.h"
 #include "media/MediaFile.h"
 #include "media/Messages.h"
+#include "media/ParallelLines.h"
 #include "media/RecordLoader.h"
 #include "media/Tran01Layout.h"
 #include <tuple>
@@ -433,13 +434,11 @@ void TForm1::ExportFrame(TRecordType type) {
     // export here, before any dialog and with no file written. The lines are
     // made again as the file is written, piece by piece, rather than held.
     std::optional<TBusyCursor> busy(std::in_place);
-    std::string line;
     int records = 0;
-    for (int row = 1; row < DataGrid.RowCount() && !DataGrid.CellView(2, row).empty(); ++row) {
-        line.clear();
-        AppendRecordLine(type, row, line);
+    while (records + 1 < DataGrid.RowCount() && !DataGrid.CellView(2, records + 1).empty()) {
         ++records;
     }
+    CheckEveryLine(1, records + 1, [&](int row, std::string& line) { AppendRecordLine(type, row, line); });
     busy.reset();
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::is_directory(kUploadFolder, ec)
@@ -450,14 +449,11 @@ void TForm1::ExportFrame(TRecordType type) {
         return;
     }
     busy.emplace();
-    int row = 1;
-    const auto failure = WriteAtomically(*path, [&](std::string& buffer) {
-        for (int n = 0; n < 4096 && row <= records; ++n, ++row) {
-            AppendRecordLine(type, row, buffer);
-            buffer += "\r\n";
-        }
-        return row <= records;
+    TLinePieces pieces(1, records + 1, 8192, [&](int row, std::string& out) {
+        AppendRecordLine(type, row, out);
+        out += "\r\n";
     });
+    const auto failure = WriteAtomically(*path, [&](std::string& buffer) { return pieces.Next(buffer); });
     busy.reset();
     if (failure) {
         Application().Dialogs().ShowError(WriteFailureText(*path, *failure));
@@ -468,11 +464,8 @@ void TForm1::ExportFrame(TRecordType type) {
 
 void TForm1::AppendRecordLine(TRecordType type, int row, std::string& out) {
     std::string_view cells[32];
-    const int count = std::min(DataGrid.ColCount(), 32);
-    for (int c = 0; c < count; ++c) {
-        cells[c] = DataGrid.CellView(c, row);
-    }
-    AppendRecord(type, std::span<const std::string_view>(cells, static_cast<std::size_t>(count)), out);
+    const std::size_t count = DataGrid.RowCellViews(row, cells);
+    AppendRecord(type, std::span<const std::string_view>(cells, count), out);
 }
 
 } // namespace norvalt

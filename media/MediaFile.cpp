@@ -1,9 +1,12 @@
 #include "media/MediaFile.h"
 
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace norvalt {
@@ -90,6 +93,86 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     }
     return true;
 }
+
+// Writes the pieces it is handed on a helper thread, in order, while the
+// caller makes the next one; each written piece is also handed to the disk at
+// once (sync_file_range), so that the final fsync finds little left to do.
+class TPieceWriter {
+public:
+    explicit TPieceWriter(int fd) : fd_(fd), thread_([this] { Run(); }) {}
+    ~TPieceWriter() {
+        {
+            std::lock_guard lock(mutex_);
+            closing_ = true;
+        }
+        changed_.notify_all();
+        thread_.join();
+    }
+    TPieceWriter(const TPieceWriter&) = delete;
+    TPieceWriter& operator=(const TPieceWriter&) = delete;
+
+    // Hands the piece over and gives back an empty buffer to fill; waits
+    // while the previous piece is still being written. False (with the
+    // error number) once a write has failed.
+    bool Put(std::string& piece) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return !pending_ || error_ != 0; });
+        if (error_ != 0) {
+            return false;
+        }
+        std::swap(piece, piece_);
+        piece.clear();
+        pending_ = true;
+        lock.unlock();
+        changed_.notify_all();
+        return true;
+    }
+    // Waits until every piece is written; the error number of a failed
+    // write, or 0.
+    int Finish() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return !pending_ || error_ != 0; });
+        return error_;
+    }
+
+private:
+    void Run() {
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            changed_.wait(lock, [&] { return pending_ || closing_; });
+            if (!pending_) {
+                return;
+            }
+            lock.unlock();
+            const bool written = WriteAll(fd_, piece_.data(), piece_.size());
+            const int err = written ? 0 : errno;
+            if (written) {
+#ifdef SYNC_FILE_RANGE_WRITE
+                ::sync_file_range(fd_, static_cast<off_t>(offset_), static_cast<off_t>(piece_.size()),
+                                  SYNC_FILE_RANGE_WRITE);
+#endif
+                offset_ += piece_.size();
+            }
+            lock.lock();
+            pending_ = false;
+            error_ = err;
+            changed_.notify_all();
+            if (err != 0) {
+                return;
+            }
+        }
+    }
+
+    const int fd_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::string piece_; // being written while pending_
+    bool pending_ = false;
+    bool closing_ = false;
+    int error_ = 0;
+    std::size_t offset_ = 0; // the helper's own
+    std::thread thread_;
+};
 
 } // namespace
 
@@ -220,23 +303,32 @@ std::optional<TFileFailure> WriteAtomically(const std::filesystem::path& request
         return fail(errno);
     }
     constexpr std::size_t kPiece = 1 << 20;
-    std::string buffer;
-    bool more = true;
-    while (more) {
-        try {
-            more = fill(buffer);
-        } catch (...) {
-            // Whatever stops the making of the bytes leaves no file behind.
-            ::close(fd.Release());
-            ::unlink(temp.c_str());
-            throw;
-        }
-        if (buffer.size() >= kPiece || !more) {
-            if (!WriteAll(fd.Get(), buffer.data(), buffer.size())) {
-                return fail(errno);
+    std::optional<int> writeError;
+    {
+        TPieceWriter writer(fd.Get());
+        std::string buffer;
+        bool more = true;
+        while (more) {
+            try {
+                more = fill(buffer);
+            } catch (...) {
+                // Whatever stops the making of the bytes leaves no file behind
+                // (the writer is done with the file before it is closed).
+                writer.Finish();
+                ::close(fd.Release());
+                ::unlink(temp.c_str());
+                throw;
             }
-            buffer.clear();
+            if ((buffer.size() >= kPiece || !more) && !writer.Put(buffer)) {
+                break;
+            }
         }
+        if (const int err = writer.Finish(); err != 0) {
+            writeError = err;
+        }
+    }
+    if (writeError) {
+        return fail(*writeError);
     }
     if (::fsync(fd.Get()) != 0) {
         return fail(errno);
