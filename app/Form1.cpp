@@ -430,15 +430,18 @@ void TForm1::SaveBtn_Tran06Click() {}
 void TForm1::btSaveT11Click() {}
 
 void TForm1::ExportFrame(TRecordType type) {
-    // Every line is made first, so that a cell that is not a number ends the
-    // export here, before any dialog and with no file written. The lines are
-    // made again as the file is written, piece by piece, rather than held.
+    // Every line is checked first, so that a cell that is not a number ends
+    // the export here, before any dialog and with no file written. The lines
+    // are made as the file is written, piece by piece, rather than held.
     std::optional<TBusyCursor> busy(std::in_place);
     int records = 0;
     while (records + 1 < DataGrid.RowCount() && !DataGrid.CellView(2, records + 1).empty()) {
         ++records;
     }
-    CheckEveryLine(1, records + 1, [&](int row, std::string& line) { AppendRecordLine(type, row, line); });
+    CheckEveryRow(1, records + 1, [&](int row) {
+        std::string_view cells[32];
+        CheckRecord(type, std::span<const std::string_view>(cells, DataGrid.RowCellViews(row, cells)));
+    });
     busy.reset();
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::is_directory(kUploadFolder, ec)

@@ -27,17 +27,32 @@ const std::string& TCodeTable::Read(char code) const {
     return i < entries_.size() ? entries_[i].second : readDefault_;
 }
 
+// A text of up to 16 bytes is known by its size and two words that together
+// cover every byte: the first and the last eight (overlapping when shorter
+// than 16), or four for a text of four to seven bytes, or the bytes one by
+// one below that. Only the text's own bytes are read.
 bool TCodeTable::KeyOf(std::string_view text, Key& key) {
-    if (text.size() > 16) {
+    const std::size_t n = text.size();
+    if (n > 16) {
         return false;
     }
-    unsigned char bytes[16] = {};
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        bytes[i] = static_cast<unsigned char>(text[i]);
+    const char* p = text.data();
+    key = Key{};
+    key.size = n;
+    if (n >= 8) {
+        std::memcpy(&key.a, p, 8);
+        std::memcpy(&key.b, p + n - 8, 8);
+    } else if (n >= 4) {
+        std::uint32_t a = 0, b = 0;
+        std::memcpy(&a, p, 4);
+        std::memcpy(&b, p + n - 4, 4);
+        key.a = a;
+        key.b = b;
+    } else {
+        for (std::size_t i = 0; i < n; ++i) {
+            key.a = key.a << 8 | static_cast<unsigned char>(p[i]);
+        }
     }
-    std::memcpy(&key.a, bytes, 8);
-    std::memcpy(&key.b, bytes + 8, 8);
-    key.size = text.size();
     return true;
 }
 

@@ -103,13 +103,31 @@ std::string DashForBlank(std::string_view text) {
 
 namespace {
 
+// Digits only, at least one and at most 15 (the longest cell the exact path
+// takes).
 bool AllDigits(std::string_view s) {
-    for (char c : s) {
-        if (c < '0' || c > '9') {
+    return IsDigitsField(s, 0);
+}
+
+// Whether every byte is '0' (true for none).
+bool AllZeros(std::string_view s) {
+    const char* p = s.data();
+    const std::size_t n = s.size();
+    constexpr std::uint64_t zeros8 = 0x3030303030303030ull;
+    if (n >= 8) {
+        for (std::size_t i = 0; i + 8 <= n; i += 8) {
+            if (detail::Load<std::uint64_t>(p + i) != zeros8) {
+                return false;
+            }
+        }
+        return detail::Load<std::uint64_t>(p + n - 8) == zeros8;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        if (p[i] != '0') {
             return false;
         }
     }
-    return !s.empty();
+    return true;
 }
 
 } // namespace
@@ -156,13 +174,7 @@ void WriteDecimalWrite(char* out, std::string_view cell, int decimals, std::size
         // The digits fit the width: the fill's zeros and the number's leading
         // zeros are the same bytes, so the digits go in as they stand.
         const std::size_t n = whole.size() + m;
-        bool zero = true;
-        for (const char c : whole) {
-            zero = zero && c == '0';
-        }
-        for (const char c : fraction) {
-            zero = zero && c == '0';
-        }
+        const bool zero = AllZeros(whole) && AllZeros(fraction);
         const std::size_t sign = negative && !zero ? 1 : 0;
         if (n + sign <= width) {
             char* p = out;

@@ -17,13 +17,11 @@ int Cores() {
 
 } // namespace
 
-void CheckEveryLine(int first, int end, const TMakeLine& makeLine) {
+void CheckEveryRow(int first, int end, const std::function<void(int row)>& checkRow) {
     auto check = [&](int from, int to, std::exception_ptr& error) {
-        std::string line;
         for (int row = from; row < to; ++row) {
-            line.clear();
             try {
-                makeLine(row, line);
+                checkRow(row);
             } catch (...) {
                 error = std::current_exception();
                 return;

@@ -14,11 +14,11 @@ namespace norvalt {
 // grid, during an export).
 using TMakeLine = std::function<void(int row, std::string& out)>;
 
-// Makes the line of every row from first up to (not including) end, only to
-// learn whether each can be made; many rows are shared among the cores. The
-// exception of the first row, in row order, whose line raised is raised again
-// here; nothing when every line can be made.
-void CheckEveryLine(int first, int end, const TMakeLine& makeLine);
+// Runs check(row) for every row from first up to (not including) end, many
+// rows shared among the cores (check has the same limits as makeLine). The
+// exception of the first row, in row order, whose check raised is raised
+// again here; nothing when every check passed.
+void CheckEveryRow(int first, int end, const std::function<void(int row)>& check);
 
 // Makes the lines of rows first up to end in pieces of rowsPerPiece rows on
 // helper threads, a few pieces ahead of the reader, and hands them back in

@@ -98,4 +98,9 @@ void AppendRecord(TRecordType type, std::span<const std::string_view> cells, std
     AppendTran01(cells, out);
 }
 
+void CheckRecord(TRecordType type, std::span<const std::string_view> cells) {
+    (void)type; // only the Tran01 layout is built so far
+    CheckTran01(cells);
+}
+
 } // namespace norvalt

@@ -54,5 +54,7 @@ bool HasLayout(TRecordType type);
 // The type's line for a row's cells; raises EConvertError as the layout does.
 std::string FormatRecord(TRecordType type, std::span<const std::string_view> cells);
 void AppendRecord(TRecordType type, std::span<const std::string_view> cells, std::string& out);
+// Raises what making the line would raise, without making it.
+void CheckRecord(TRecordType type, std::span<const std::string_view> cells);
 
 } // namespace norvalt

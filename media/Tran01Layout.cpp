@@ -123,6 +123,38 @@ bool ParseTran01(std::string_view line, TTran01Cells& cells) {
     return true;
 }
 
+namespace {
+
+// The rates and amounts: the fields whose cells must be numbers, in the order
+// they are written (position from 1, column, decimals, width).
+struct TNumberField {
+    std::size_t start, column;
+    int decimals;
+    std::size_t width;
+};
+constexpr TNumberField kNumberFields[] = {
+    {39, 9, 4, 7}, {46, 10, 4, 7}, {53, 11, 4, 7}, {60, 12, 2, 14}, {74, 13, 2, 14}};
+
+// Writes them into a line; a cell that is not a number raises, naming its
+// column. Nothing else in a line can fail.
+void WriteNumberFields(char* line, std::span<const std::string_view> cells) {
+    for (const TNumberField& field : kNumberFields) {
+        const std::string_view text = field.column < cells.size() ? cells[field.column] : std::string_view();
+        try {
+            WriteDecimalWrite(line + field.start - 1, text, field.decimals, field.width);
+        } catch (const EConvertError& e) {
+            throw ECellConvertError(field.column, e.Message());
+        }
+    }
+}
+
+} // namespace
+
+void CheckTran01(std::span<const std::string_view> cells) {
+    char line[kTran01LineLength];
+    WriteNumberFields(line, cells);
+}
+
 std::string FormatTran01(std::span<const std::string_view> cells) {
     std::string line;
     line.reserve(kTran01LineLength);
@@ -144,15 +176,6 @@ void AppendTran01(std::span<const std::string_view> cells, std::string& out) {
     auto left = [&](std::size_t start, std::size_t column, std::size_t width) {
         WriteLeftAligned(line + start - 1, cell(column), width, ' ');
     };
-    // A number cell that is not a number names its column.
-    auto decimal = [&](std::size_t start, std::size_t column, int decimals, std::size_t width) {
-        try {
-            WriteDecimalWrite(line + start - 1, cell(column), decimals, width);
-        } catch (const EConvertError& e) {
-            out.resize(at);
-            throw ECellConvertError(column, e.Message());
-        }
-    };
     // Counts and balances lose their first point, then are filled with zeros.
     auto whole = [&](std::size_t start, std::size_t column, std::size_t width) {
         const std::string_view text = cell(column);
@@ -171,11 +194,12 @@ void AppendTran01(std::span<const std::string_view> cells, std::string& out) {
     line[29] = DealTypeTable().Write(cell(6));
     left(31, 7, 7);
     line[37] = TermTable().Write(cell(8));
-    decimal(39, 9, 4, 7);
-    decimal(46, 10, 4, 7);
-    decimal(53, 11, 4, 7);
-    decimal(60, 12, 2, 14);
-    decimal(74, 13, 2, 14);
+    try {
+        WriteNumberFields(line, cells);
+    } catch (...) {
+        out.resize(at);
+        throw;
+    }
     whole(88, 14, 6);
     line[93] = CounterpartyTable().Write(cell(15));
     line[94] = SettlementTable().Write(cell(16));

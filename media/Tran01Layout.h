@@ -30,7 +30,9 @@ bool ParseTran01(std::string_view line, TTran01Cells& cells);
 // Raises ECellConvertError (an EConvertError) for a rate or amount cell that
 // is not a number.
 std::string FormatTran01(std::span<const std::string_view> cells);
-// The same line appended to out.
+// The same line appended to out (which a conversion error leaves as it was).
 void AppendTran01(std::span<const std::string_view> cells, std::string& out);
+// Raises what making the line would raise, without making it.
+void CheckTran01(std::span<const std::string_view> cells);
 
 } // namespace norvalt

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 #include <sys/resource.h>
@@ -269,6 +270,34 @@ TEST(Tran01Layout, CodesOutsideTheTablesReadAsDefaultsAndWriteBackAsDefaultCodes
     }
 }
 
+// Writing compares the whole text: every label gives its code, and a label
+// with any one byte changed, a byte more or a byte less gives the default.
+TEST(CodeTable, OnlyTheWholeLabelWritesItsCode) {
+    for (const TCodeTable* table : {&BusinessTable(), &SideTable(), &DealTypeTable(), &TermTable(),
+                                    &CounterpartyTable(), &SettlementTable()}) {
+        const std::vector<std::string> labels = table->Labels();
+        const char fallback = table->Write("no such label");
+        for (const std::string& label : labels) {
+            const char code = table->Write(label);
+            EXPECT_EQ(table->Read(code), label);
+            auto expect = [&](const std::string& text) {
+                const bool other = std::find(labels.begin(), labels.end(), text) != labels.end();
+                if (!other) {
+                    EXPECT_EQ(table->Write(text), fallback) << text;
+                }
+            };
+            for (std::size_t at = 0; at < label.size(); ++at) {
+                std::string changed = label;
+                changed[at] = static_cast<char>(changed[at] ^ 0x01);
+                expect(changed);
+            }
+            expect(label + " ");
+            expect(label.substr(0, label.size() - 1));
+            expect(label.substr(1));
+        }
+    }
+}
+
 TEST(Tran01Layout, RatesNumbersAndTheWritersFills) {
     std::string line = WorkedLine();
     line.replace(38, 7, "9.9E+10"); // in range only as a field, not as a number
@@ -300,6 +329,42 @@ TEST(Tran01Layout, RatesNumbersAndTheWritersFills) {
     EXPECT_EQ(written.substr(108, 13), "0000000000120");
     row[9] = " ";
     EXPECT_THROW(FormatTran01(row), EConvertError);
+}
+
+// The export's check raises what making the line raises: the same column and
+// message, the first bad number column first, and nothing for a good row.
+TEST(Tran01Layout, TheCheckRaisesWhatMakingTheLineRaises) {
+    TTran01Cells parsed;
+    ASSERT_TRUE(ParseTran01(WorkedLine(), parsed));
+    auto outcome = [](const std::function<void()>& f) -> std::string {
+        try {
+            f();
+        } catch (const ECellConvertError& e) {
+            return std::to_string(e.Column()) + " " + e.Message();
+        }
+        return "fine";
+    };
+    const std::vector<std::vector<std::pair<std::size_t, std::string>>> changes = {
+        {},
+        {{9, "x"}},
+        {{13, ""}},
+        {{12, "1,5"}, {10, "-"}},
+        {{14, "abc"}, {17, "1.2.3"}},
+        {{11, " "}, {13, "."}}};
+    for (const auto& change : changes) {
+        std::vector<std::string> texts(parsed.begin(), parsed.end());
+        for (const auto& [column, text] : change) {
+            texts[column] = text;
+        }
+        const std::vector<std::string_view> cells(texts.begin(), texts.end());
+        std::string line = "kept";
+        const std::string made = outcome([&] { AppendTran01(cells, line); });
+        EXPECT_EQ(outcome([&] { CheckTran01(cells); }), made);
+        EXPECT_EQ(line == "kept", made != "fine") << "a failed line leaves out as it was";
+    }
+    EXPECT_EQ(outcome([&] { CheckTran01(std::vector<std::string_view>(3, "")); }),
+              outcome([&] { FormatTran01(std::vector<std::string_view>(3, "")); }))
+        << "missing cells count as empty";
 }
 
 struct Recorder : TRecordSink {

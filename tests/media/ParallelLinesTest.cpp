@@ -44,7 +44,15 @@ TEST(ParallelLines, TheCheckRaisesForTheFirstFailingRowInRowOrder) {
         {1, {}, "none"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(FailureOf([&] { CheckEveryLine(1, c.end, Lines(c.bad)); }), c.expected) << c.end;
+        const TMakeLine line = Lines(c.bad);
+        EXPECT_EQ(FailureOf([&] {
+                      CheckEveryRow(1, c.end, [&](int row) {
+                          std::string out;
+                          line(row, out);
+                      });
+                  }),
+                  c.expected)
+            << c.end;
     }
 }
 
