@@ -13,7 +13,7 @@ using namespace literals;
 
 void WriteRightAligned(char* out, std::string_view text, std::size_t width, char fill) {
     if (text.size() >= width) {
-        std::memcpy(out, text.data(), width);
+        detail::CopyBytes(out, text.data(), width);
         return;
     }
     std::size_t missing = width - text.size();
@@ -22,15 +22,15 @@ void WriteRightAligned(char* out, std::string_view text, std::size_t width, char
         text.remove_prefix(1);
     }
     std::memset(out, fill, missing);
-    std::memcpy(out + missing, text.data(), text.size());
+    detail::CopyBytes(out + missing, text.data(), text.size());
 }
 
 void WriteLeftAligned(char* out, std::string_view text, std::size_t width, char fill) {
     if (text.size() >= width) {
-        std::memcpy(out, text.data() + (text.size() - width), width);
+        detail::CopyBytes(out, text.data() + (text.size() - width), width);
         return;
     }
-    std::memcpy(out, text.data(), text.size());
+    detail::CopyBytes(out, text.data(), text.size());
     std::memset(out + text.size(), fill, width - text.size());
 }
 
@@ -184,9 +184,9 @@ void WriteDecimalWrite(char* out, std::string_view cell, int decimals, std::size
             const std::size_t fill = width - n - sign;
             std::memset(p, '0', fill);
             p += fill;
-            std::memcpy(p, whole.data(), whole.size());
+            detail::CopyBytes(p, whole.data(), whole.size());
             p += whole.size();
-            std::memcpy(p, fraction.data(), fraction.size());
+            detail::CopyBytes(p, fraction.data(), fraction.size());
             p += fraction.size();
             std::memset(p, '0', m - fraction.size());
             return;
@@ -194,8 +194,8 @@ void WriteDecimalWrite(char* out, std::string_view cell, int decimals, std::size
         // Wider than the field: the number without its leading zeros, of
         // which the filling keeps the first bytes.
         char digits[16];
-        std::memcpy(digits, whole.data(), whole.size());
-        std::memcpy(digits + whole.size(), fraction.data(), fraction.size());
+        detail::CopyBytes(digits, whole.data(), whole.size());
+        detail::CopyBytes(digits + whole.size(), fraction.data(), fraction.size());
         std::memset(digits + whole.size() + fraction.size(), '0', m - fraction.size());
         std::size_t first = 0;
         while (first + 1 < n && digits[first] == '0') {

@@ -52,6 +52,13 @@ void AppendDecimalWrite(std::string& out, std::string_view cell, int decimals, s
 void WriteDecimalWrite(char* out, std::string_view cell, int decimals, std::size_t width);
 
 namespace detail {
+// Copies n bytes; an empty view's bytes may be a null pointer, which memcpy
+// must not be given even for none.
+inline void CopyBytes(char* out, const char* from, std::size_t n) {
+    if (n > 0) {
+        std::memcpy(out, from, n);
+    }
+}
 // Where the first point is (npos for none); short cells are searched in line
 // rather than through a library call.
 inline std::size_t FindPoint(std::string_view text) {
@@ -116,7 +123,7 @@ inline char* WriteDigitsRead(char* out, std::string_view field, std::size_t deci
     if (first == point) {
         *out++ = '0';
     } else {
-        std::memcpy(out, p + first, point - first);
+        detail::CopyBytes(out, p + first, point - first);
         out += point - first;
     }
     std::size_t end = field.size();
@@ -125,7 +132,7 @@ inline char* WriteDigitsRead(char* out, std::string_view field, std::size_t deci
     }
     if (end > point) {
         *out++ = '.';
-        std::memcpy(out, p + point, end - point);
+        detail::CopyBytes(out, p + point, end - point);
         out += end - point;
     }
     return out;

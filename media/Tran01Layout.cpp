@@ -28,7 +28,7 @@ public:
     }
     void Put(std::string_view value) {
         Room(value.size());
-        std::memcpy(text_.data() + at_, value.data(), value.size());
+        detail::CopyBytes(text_.data() + at_, value.data(), value.size());
         at_ += value.size();
     }
     // A field's decimal read: digits only are written in place; other forms

@@ -172,6 +172,7 @@ unsigned char* CellStore::Arena::Allocate(std::size_t bytes) {
     if (head) {
         unsigned char* block = head;
         std::memcpy(&head, block, sizeof head);
+        freeBytes_ -= rounded;
         return block;
     }
     if (left_ < rounded) {
@@ -189,11 +190,21 @@ unsigned char* CellStore::Arena::Allocate(std::size_t bytes) {
 
 void CellStore::Arena::Reserve(std::size_t bytes) {
     EndReserve();
+    // Blocks given back (a cleared grid's) are used before fresh memory.
+    bytes -= std::min(bytes, freeBytes_);
     if (bytes <= left_) {
         return;
     }
     unsigned char* base = MapChunk(bytes);
     warmer_ = std::make_unique<Warmer>(base, chunks_.back().second);
+}
+
+std::size_t CellStore::Arena::MappedBytes() const {
+    std::size_t bytes = 0;
+    for (const auto& chunk : chunks_) {
+        bytes += chunk.second;
+    }
+    return bytes;
 }
 
 void CellStore::Arena::EndReserve() {
@@ -209,6 +220,7 @@ void CellStore::Arena::Free(unsigned char* block, std::size_t bytes) {
     unsigned char*& head = freeLists_[rounded / kClassStep];
     std::memcpy(block, &head, sizeof head);
     head = block;
+    freeBytes_ += rounded;
 }
 
 // ---- blocks -------------------------------------------------------------------
@@ -459,6 +471,10 @@ void CellStore::Reserve(std::size_t rows, std::size_t bytes) {
 
 void CellStore::EndReserve() {
     arena_.EndReserve();
+}
+
+std::size_t CellStore::MappedBytes() const {
+    return arena_.MappedBytes();
 }
 
 std::size_t CellStore::BlockBytes() const {

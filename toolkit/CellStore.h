@@ -68,8 +68,9 @@ public:
     // Inserts an empty row at the index; the count grows by one.
     void InsertRow(int row);
 
-    // Bytes the row blocks take.
+    // Bytes the row blocks take, and the bytes of big chunks mapped for them.
     std::size_t BlockBytes() const;
+    std::size_t MappedBytes() const;
 
     // Prepares for a bulk load of about `rows` rows with `bytes` bytes of
     // blocks in all: the row table is sized once, and the blocks' memory is
@@ -99,6 +100,7 @@ private:
         void Free(unsigned char* block, std::size_t bytes);
         void Reserve(std::size_t bytes);
         void EndReserve();
+        std::size_t MappedBytes() const;
 
     private:
         class Warmer;
@@ -110,6 +112,7 @@ private:
         std::vector<std::pair<void*, std::size_t>> chunks_;
         unsigned char* next_ = nullptr;
         std::size_t left_ = 0;
+        std::size_t freeBytes_ = 0; // in the free lists
         std::unique_ptr<Warmer> warmer_;
     };
 

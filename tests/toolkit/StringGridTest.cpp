@@ -99,6 +99,27 @@ TEST(CellStore, AReservedStoreHoldsWhatItIsGivenWhateverTheEstimate) {
             EXPECT_EQ(store.Get(1, r), cells(r)[1]);
         }
     }
+    // Filled again after clearing, a store takes the blocks it gave back
+    // rather than fresh memory.
+    std::size_t mapped = 0;
+    CellStore again;
+    const std::string text(100, 'y');
+    const std::string_view views[] = {text};
+    again.Resize(1, 40000);
+    for (int round = 0; round < 3; ++round) {
+        again.Reserve(40000, 40000 * 120);
+        for (int r = 0; r < 40000; ++r) {
+            again.SetRow(r, views);
+        }
+        again.EndReserve();
+        if (round == 0) {
+            mapped = again.MappedBytes();
+        }
+        for (int r = 0; r < 40000; ++r) {
+            again.ClearRow(r);
+        }
+    }
+    EXPECT_EQ(again.MappedBytes(), mapped);
     CellStore abandoned; // destroyed while still reserved, before any use
     abandoned.Reserve(1000, std::size_t{256} << 20);
 }
