@@ -103,12 +103,6 @@ std::string DashForBlank(std::string_view text) {
 
 namespace {
 
-// Digits only, at least one and at most 15 (the longest cell the exact path
-// takes).
-bool AllDigits(std::string_view s) {
-    return IsDigitsField(s, 0);
-}
-
 // Whether every byte is '0' (true for none).
 bool AllZeros(std::string_view s) {
     const char* p = s.data();
@@ -169,8 +163,9 @@ void WriteDecimalWrite(char* out, std::string_view cell, int decimals, std::size
     const std::string_view fraction =
         point == std::string_view::npos ? std::string_view() : body.substr(point + 1);
     const auto m = static_cast<std::size_t>(decimals);
-    if (decimals >= 0 && (AllDigits(whole) || (whole.empty() && !fraction.empty())) &&
-        (fraction.empty() || AllDigits(fraction)) && fraction.size() <= m && whole.size() + m <= 15) {
+    // IsDigitsField: digits only, at least one, at most 15.
+    if (decimals >= 0 && (IsDigitsField(whole, 0) || (whole.empty() && !fraction.empty())) &&
+        (fraction.empty() || IsDigitsField(fraction, 0)) && fraction.size() <= m && whole.size() + m <= 15) {
         // The digits fit the width: the fill's zeros and the number's leading
         // zeros are the same bytes, so the digits go in as they stand.
         const std::size_t n = whole.size() + m;
